@@ -1,0 +1,2 @@
+# Sources of the app subsystem.
+list(APPEND YOMOGI_SOURCES)

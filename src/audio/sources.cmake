@@ -1,0 +1,2 @@
+# Sources of the audio subsystem.
+list(APPEND YOMOGI_SOURCES)

@@ -1,0 +1,48 @@
+// The player character: a 24 x 24 figure of a body and a head, driven by one state procedure.
+#pragma once
+
+#include <memory>
+
+#include "gfx/surface.h"
+
+struct Player {
+    int x = 0, y = 0;  // room-local top-left of the 24 x 24 box
+    int vx = 0, vy = 0;
+    int worldX = 0, worldY = 0;
+    int facing = 0;    // 0 looking left (sheets as stored), 1 looking right (mirrored)
+    int contact = 5;   // 5 standing, 3 rising after a jump, 4 nothing below, 6 not normal
+    int turnReaction = 0;
+    int reactionTick = 0;
+    void (*state)() = nullptr;
+    int stepFlag = 0;
+    int opacity = 0;
+    int animTick = 0;
+    int animPeriod = 3;
+    int row = 0;
+    int frame = 0;
+
+    SurfacePtr head, body;                  // "bmp/yomogi_head.bmp", "bmp/yomogi_body.bmp"
+    SurfacePtr headMirrored, bodyMirrored;  // facing 1
+};
+extern std::unique_ptr<Player> player;
+
+constexpr int kPlayerSize = 24;
+
+// The six states.
+void playerAppearing();
+void playerNormal();
+void playerExit();
+void playerLeave();
+void playerDestroyed();
+void playerFallen();
+
+void createPlayer();
+void placePlayer();
+void stepPlayer();
+void turnPlayer(int direction);  // 1 anticlockwise, 3 clockwise
+void stopPlayer();
+void drawPlayer(int mode, Surface* target);
+void freePlayer();
+void playerMoveHorizontal();
+void playerMoveVertical();
+const char* playerStateName();  // "appearing", "normal", "exit", "leave", "destroyed", "fallen"

@@ -1,0 +1,2 @@
+# Sources of the game subsystem.
+list(APPEND YOMOGI_SOURCES)

@@ -1,0 +1,2 @@
+# Sources of the gfx subsystem.
+list(APPEND YOMOGI_SOURCES)

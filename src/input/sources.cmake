@@ -1,0 +1,2 @@
+# Sources of the input subsystem.
+list(APPEND YOMOGI_SOURCES)

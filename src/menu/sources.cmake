@@ -1,0 +1,2 @@
+# Sources of the menu subsystem.
+list(APPEND YOMOGI_SOURCES)

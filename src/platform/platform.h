@@ -1,0 +1,62 @@
+// The platform layer: the only code that talks to SDL. Two backends stand behind these plain
+// functions: the SDL2 backend (window, audio device, keyboard, joystick) and the headless backend
+// (memory framebuffer, virtual clock, scripted keyboard, recorded audio calls). The game never
+// asks which one is running.
+//
+// Owner of this header: the foundation work. The declarations below are the agreed surface; the
+// owner may add to them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct Surface;
+
+enum class Backend { Sdl, Headless };
+
+// --- Backend ------------------------------------------------------------------------------------
+bool platformOpen(Backend backend);  // false with a message on standard error when SDL fails
+void platformClose();
+Backend platformBackend();
+
+// --- Clock ----------------------------------------------------------------------------------------
+int64_t platformClock();              // program clock: ms since platformOpen (virtual when headless)
+void platformWaitUntil(int64_t ms);   // returns when platformClock() >= ms; sleeps most of the wait
+uint32_t platformSystemTime();        // millisecond system time, for the start-up seed
+
+// --- Window ---------------------------------------------------------------------------------------
+// mode 0 window, 1 double-size window, 2 full screen (returns false when refused).
+bool platformSetDisplay(int x, int y, int width, int height, int mode, bool borderless,
+                        const char* titleShiftJis);
+void platformPresent(const Surface& backBuffer, int width, int height);
+// Dispatches waiting window events. A close request asks the confirmation question through
+// platformAsk and ends the program (shutDown) on Yes.
+void platformPumpEvents();
+
+// --- Message boxes ------------------------------------------------------------------------------
+enum class BoxIcon { Error, Warning, Question, Information };
+void platformMessage(const char* textShiftJis, const char* captionShiftJis, BoxIcon icon);
+bool platformAsk(const char* textShiftJis, const char* captionShiftJis);  // Yes = true
+
+// --- Keyboard and joystick ------------------------------------------------------------------------
+bool platformKeyDown(int virtualKey);  // Win32 virtual-key codes: 13 Enter, 38 Up, 65 'A', ...
+struct JoystickReading {
+    uint32_t x = 0x7FFF, y = 0x7FFF;  // axes mapped onto 0..0xFFFF
+    uint32_t buttons = 0;             // bit n-1 = button n
+};
+bool platformJoystickRead(int id, JoystickReading& out);  // false when id 0..15 does not answer
+
+// --- Audio ------------------------------------------------------------------------------------------
+bool platformMusicPlay(const char* path);  // opens and plays looping; false when it cannot
+void platformMusicStop();
+void platformSoundPlay(const char* path);  // cuts a sound still playing
+
+// --- Files the platform decodes -------------------------------------------------------------------
+// Decodes a BMP file into a surface of its natural size with exact colours; false when it cannot.
+bool platformLoadBitmap(const char* path, Surface& out);
+// Draws one line of text with the fixed-pitch Japanese system font at a cell size of
+// charWidth x charHeight device pixels: glyph pixels in textPixel (0x00RRGGBB); when
+// opaqueBackground, the text's box is filled with backgroundPixel first.
+void platformDrawText(Surface& target, int x, int y, const std::string& textShiftJis,
+                      int charWidth, int charHeight, uint32_t textPixel, bool opaqueBackground,
+                      uint32_t backgroundPixel);

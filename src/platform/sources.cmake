@@ -1,0 +1,2 @@
+# Sources of the platform subsystem.
+list(APPEND YOMOGI_SOURCES)

@@ -1,0 +1,2 @@
+# Sources of the result subsystem.
+list(APPEND YOMOGI_SOURCES)

@@ -1,0 +1,2 @@
+# Sources of the stage subsystem.
+list(APPEND YOMOGI_SOURCES)

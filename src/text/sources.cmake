@@ -1,0 +1,4 @@
+# Sources of the text subsystem.
+list(APPEND YOMOGI_SOURCES
+  src/text/sjis.cpp
+)
