@@ -33,3 +33,13 @@ int resultOver();
 int resultNext();
 
 int rankOf(int moves, int par);
+
+// --- Progress files (save, score, cleared maps, ending) -----------------------------------------
+// The score file of a world: one "%03d %03d %03d\n" line per room (par, bestMoves, bestRank),
+// written atomically. Returns false when it could not be written (the old file stays).
+bool writeScoreFile(int worldNumber);
+// First-clear processing for the room being left (unlocking in data/save.txt, replacing the
+// world's map by map/NNN/clearRRR.txt and rebuilding the hall at once).
+void runFirstClear(int clearedRoom);
+// The ending test: 1 when every room has a best record and map/ending.txt names currentWorld.
+int endingReached();
