@@ -31,8 +31,21 @@ struct AppState {
 
     SurfacePtr backBuffer;
     SurfacePtr fadeSurface;
+
+    // What the last frame did, for the headless runner's trace.
+    Procedure sceneRan = nullptr;  // the procedure the scene slot held when the scene step ran
+    int soundStarted = 0;          // the sound-effect number started in the audio step, 0 = none
 };
 extern AppState app;
+
+// Points where the headless runner joins the frame loop; all empty in the plain game.
+struct FrameHooks {
+    Procedure afterStartUp = nullptr;  // once, after startUp, before the first frame
+    Procedure beforeFrame = nullptr;   // before each frame's poll
+    Procedure afterFrame = nullptr;    // after each frame has ended
+    Procedure beforeExit = nullptr;    // on every ending path, before the platform is closed
+};
+extern FrameHooks frameHooks;
 
 struct DisplayState {
     int x = 0, y = 0;
@@ -62,6 +75,8 @@ void fadeStep();
 void drawFade();
 void noOperation();
 void badProcedure();
+// The window's close button: asks "本当に終了しますか？" and ends the program on Yes.
+void confirmClose();
 
 // The program-wide pseudo-random generator (32-bit state, state * 214013 + 2531011).
 void seedRandom(uint32_t seed);

@@ -1,2 +1,10 @@
 # Sources of the app subsystem.
-list(APPEND YOMOGI_SOURCES)
+list(APPEND YOMOGI_SOURCES
+  src/app/app.cpp
+  src/app/frame.cpp
+  src/app/fade.cpp
+  src/app/startup.cpp
+  src/app/trace.cpp
+  src/app/runner.cpp
+  src/app/runner_script.cpp
+)

@@ -1,2 +1,4 @@
 # Sources of the menu subsystem.
-list(APPEND YOMOGI_SOURCES)
+list(APPEND YOMOGI_SOURCES
+  src/menu/logo.cpp
+)

@@ -23,15 +23,33 @@ Backend platformBackend();
 int64_t platformClock();              // program clock: ms since platformOpen (virtual when headless)
 void platformWaitUntil(int64_t ms);   // returns when platformClock() >= ms; sleeps most of the wait
 uint32_t platformSystemTime();        // millisecond system time, for the start-up seed
+// Headless only: a frame's work that took time (tests of late frames and stalls). The SDL
+// backend's clock is the wall clock and ignores it.
+void platformAdvanceClock(int64_t ms);
 
 // --- Window ---------------------------------------------------------------------------------------
 // mode 0 window, 1 double-size window, 2 full screen (returns false when refused).
 bool platformSetDisplay(int x, int y, int width, int height, int mode, bool borderless,
                         const char* titleShiftJis);
+// Shows the width x height device pixels at the surface's origin. Both backends keep a copy of
+// the picture last shown (platformLastFrame, platformSaveFrame).
 void platformPresent(const Surface& backBuffer, int width, int height);
-// Dispatches waiting window events. A close request asks the confirmation question through
-// platformAsk and ends the program (shutDown) on Yes.
+// Dispatches waiting window events. A close request calls the close handler (the frame installs
+// one that asks the confirmation question and ends the program on Yes); a joystick plugged in or
+// out calls the device handler.
 void platformPumpEvents();
+struct PlatformHandlers {
+    void (*closeRequested)() = nullptr;
+    void (*devicesChanged)() = nullptr;
+};
+void platformSetHandlers(const PlatformHandlers& handlers);
+// Headless only: makes the next full-screen switch fail, as a display that refuses the mode.
+void platformRefuseFullScreen(bool refuse);
+
+// The picture last shown (nullptr before the first presentation) and a 24-bit BMP of it, written
+// atomically; false when the file cannot be written.
+const Surface* platformLastFrame();
+bool platformSaveFrame(const char* path);
 
 // --- Message boxes ------------------------------------------------------------------------------
 enum class BoxIcon { Error, Warning, Question, Information };
@@ -40,6 +58,9 @@ bool platformAsk(const char* textShiftJis, const char* captionShiftJis);  // Yes
 
 // --- Keyboard and joystick ------------------------------------------------------------------------
 bool platformKeyDown(int virtualKey);  // Win32 virtual-key codes: 13 Enter, 38 Up, 65 'A', ...
+// Replaces the keyboard by a scripted one (input scripts, in both backends): while on, exactly
+// the keys of the list are down. Off gives the device back.
+void platformScriptKeys(bool on, const int* virtualKeys = nullptr, int count = 0);
 struct JoystickReading {
     uint32_t x = 0x7FFF, y = 0x7FFF;  // axes mapped onto 0..0xFFFF
     uint32_t buttons = 0;             // bit n-1 = button n
@@ -50,10 +71,16 @@ bool platformJoystickRead(int id, JoystickReading& out);  // false when id 0..15
 bool platformMusicPlay(const char* path);  // opens and plays looping; false when it cannot
 void platformMusicStop();
 void platformSoundPlay(const char* path);  // cuts a sound still playing
+// What the audio calls did, kept in both backends: the number of effects started so far and the
+// music file playing now ("" when none).
+uint64_t platformSoundsStarted();
+const std::string& platformMusicPath();
 
 // --- Files the platform decodes -------------------------------------------------------------------
 // Decodes a BMP file into a surface of its natural size with exact colours; false when it cannot.
 bool platformLoadBitmap(const char* path, Surface& out);
+// Writes the width x height pixels at the surface's origin as a 24-bit BMP file, atomically.
+bool platformSaveBitmap(const char* path, const Surface& in, int width, int height);
 // Draws one line of text with the fixed-pitch Japanese system font at a cell size of
 // charWidth x charHeight device pixels: glyph pixels in textPixel (0x00RRGGBB); when
 // opaqueBackground, the text's box is filled with backgroundPixel first.

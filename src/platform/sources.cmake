@@ -1,2 +1,8 @@
 # Sources of the platform subsystem.
-list(APPEND YOMOGI_SOURCES)
+list(APPEND YOMOGI_SOURCES
+  src/platform/platform.cpp
+  src/platform/headless.cpp
+  src/platform/sdl_backend.cpp
+  src/platform/bitmap.cpp
+  src/platform/font.cpp
+)

@@ -1,0 +1,274 @@
+// The headless runner: reads the options, finds the game directory, chooses the backend and
+// joins the frame loop to feed the scripted keyboard, record it, write the trace and the
+// screenshots, and end the run after the asked number of frames.
+#include "app/runner.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/app.h"
+#include "app/runner_script.h"
+#include "app/startup.h"
+#include "app/trace.h"
+#include "game/game.h"
+#include "platform/platform.h"
+
+RunnerOptions runner;
+
+namespace {
+
+struct RunnerState {
+    InputScript script;
+    bool scripted = false;
+    std::FILE* trace = nullptr;
+    ScriptRecorder recorder;
+    bool recording = false;
+    long frame = 0;
+};
+RunnerState state;
+
+[[noreturn]] void fail(const std::string& message) {
+    std::fprintf(stderr, "yomogi: %s\n", message.c_str());
+    std::fflush(stderr);
+    std::_Exit(2);
+}
+
+bool parseWhole(const char* text, long min, long max, long& out) {
+    if (!text || !*text) return false;
+    char* end = nullptr;
+    errno = 0;
+    long long value = std::strtoll(text, &end, 10);
+    if (errno != 0 || *end != '\0' || value < min || value > max) return false;
+    // Leading spaces or signs other than a minus for negative ranges are not numbers here.
+    if (!(std::isdigit(static_cast<unsigned char>(text[0])) || (text[0] == '-' && min < 0))) {
+        return false;
+    }
+    out = static_cast<long>(value);
+    return true;
+}
+
+bool isDirectory(const char* path) {
+    struct stat info;
+    return ::stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The game directory: where we stand when it holds bmp/ and map/, else beside the executable.
+void findGameDirectory(const char* argv0) {
+    if (runner.rootGiven) {
+        if (::chdir(runner.root.c_str()) != 0) {
+            fail("cannot use " + runner.root + " as the game directory: " + std::strerror(errno));
+        }
+        return;
+    }
+    if (isDirectory("bmp") && isDirectory("map")) return;
+    char self[PATH_MAX] = {};
+    ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string executable = length > 0 ? std::string(self, static_cast<size_t>(length))
+                                        : std::string(argv0 ? argv0 : "");
+    size_t slash = executable.rfind('/');
+    if (slash == std::string::npos) return;
+    std::string directory = executable.substr(0, slash);
+    if (directory.empty()) directory = "/";
+    if (::chdir(directory.c_str()) != 0) {
+        // Staying where we are: missing pictures are reported by the game itself.
+    }
+}
+
+void writeRecord() {
+    if (!state.recording) return;
+    std::string temporary = runner.recordFile + ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::string text = state.recorder.text();
+    bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (file) written = (std::fclose(file) == 0) && written;
+    if (!written || std::rename(temporary.c_str(), runner.recordFile.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        std::fprintf(stderr, "yomogi: cannot write %s\n", runner.recordFile.c_str());
+    }
+    state.recording = false;
+}
+
+// --- Frame hooks -------------------------------------------------------------------------------
+
+void afterStartUp() {
+    if (!runner.worldGiven) return;
+    // Exactly what world select leaves behind when it chooses a world: the fade held at full
+    // black, and the game entry in the scene slot.
+    game.currentWorld = runner.world;
+    app.overlayStep = fadeStep;
+    app.fadeLevel = 100;
+    app.fadeSpeed = -2;
+    app.fadeState = 1;
+    app.fadeRun = 0;
+    app.sceneStep = gameEntry;
+}
+
+void beforeFrame() {
+    ++state.frame;
+    if (state.scripted) {
+        KeySet keys = state.script.keysInFrame(state.frame);
+        int codes[kScriptKeyCount];
+        int count = 0;
+        for (int i = 0; i < kScriptKeyCount; ++i) {
+            if (keys & (KeySet{1} << i)) codes[count++] = scriptKeyVirtualCode(i);
+        }
+        platformScriptKeys(true, codes, count);
+    }
+    if (state.recording) {
+        KeySet held = 0;
+        for (int i = 0; i < kScriptKeyCount; ++i) {
+            if (platformKeyDown(scriptKeyVirtualCode(i))) held |= KeySet{1} << i;
+        }
+        state.recorder.addFrame(held);
+    }
+}
+
+void afterFrame() {
+    if (state.trace) {
+        std::string line = traceLine(state.frame);
+        line += '\n';
+        std::fwrite(line.data(), 1, line.size(), state.trace);
+    }
+    for (const ShotRequest& shot : runner.shots) {
+        if (shot.frame == state.frame && !platformSaveFrame(shot.file.c_str())) {
+            std::fprintf(stderr, "yomogi: cannot write the picture %s\n", shot.file.c_str());
+            exitWithStatus(2);
+        }
+    }
+    if (runner.framesGiven && state.frame >= runner.frames) app.quitRequested = 1;
+}
+
+void beforeExit() {
+    if (state.trace) {
+        std::fclose(state.trace);
+        state.trace = nullptr;
+    }
+    writeRecord();
+}
+
+// File names on the command line are meant from where the command was given, even when --root
+// moves the program into the game directory.
+void makeAbsolute(std::string& path) {
+    if (path.empty() || path[0] == '/') return;
+    char here[PATH_MAX];
+    if (::getcwd(here, sizeof here)) path = std::string(here) + "/" + path;
+}
+
+}  // namespace
+
+long runnerFrame() { return state.frame; }
+
+bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& out, std::string& error) {
+    out = RunnerOptions{};
+    for (int i = 1; i < argc; ++i) {
+        std::string option = argv[i];
+        auto value = [&](const char*& into) {
+            if (i + 1 >= argc) {
+                error = option + " needs a value";
+                return false;
+            }
+            into = argv[++i];
+            return true;
+        };
+        const char* text = nullptr;
+        long number = 0;
+        if (option == "--headless") {
+            out.headless = true;
+        } else if (option == "--root") {
+            if (!value(text)) return false;
+            if (!*text) return error = "--root needs a directory", false;
+            out.rootGiven = true;
+            out.root = text;
+        } else if (option == "--frames") {
+            if (!value(text)) return false;
+            if (!parseWhole(text, 1, LONG_MAX / 2, number)) {
+                return error = "--frames needs a frame count of 1 or more, not \"" + std::string(text) + "\"", false;
+            }
+            out.framesGiven = true;
+            out.frames = number;
+        } else if (option == "--input" || option == "--trace" || option == "--record") {
+            if (!value(text)) return false;
+            if (!*text) return error = option + " needs a file name", false;
+            (option == "--input" ? out.inputFile : option == "--trace" ? out.traceFile : out.recordFile) = text;
+        } else if (option == "--shot") {
+            if (!value(text)) return false;
+            const char* colon = std::strchr(text, ':');
+            std::string frameText = colon ? std::string(text, colon) : std::string();
+            if (!colon || !parseWhole(frameText.c_str(), 1, LONG_MAX / 2, number) || !colon[1]) {
+                return error = "--shot needs FRAME:FILE, not \"" + std::string(text) + "\"", false;
+            }
+            out.shots.push_back({number, colon + 1});
+        } else if (option == "--seed") {
+            if (!value(text)) return false;
+            if (!parseWhole(text, 0, 0xFFFFFFFFL, number)) {
+                return error = "--seed needs a number from 0 to 4294967295, not \"" + std::string(text) + "\"", false;
+            }
+            out.seedGiven = true;
+            out.seed = static_cast<uint32_t>(number);
+        } else if (option == "--world") {
+            if (!value(text)) return false;
+            if (!parseWhole(text, 0, 999, number)) {
+                return error = "--world needs a world number from 0 to 999, not \"" + std::string(text) + "\"", false;
+            }
+            out.worldGiven = true;
+            out.world = static_cast<int>(number);
+        } else {
+            error = "unknown option \"" + option + "\"";
+            return false;
+        }
+    }
+    return true;
+}
+
+[[noreturn]] void runnerMain(int argc, const char* const* argv) {
+    std::string error;
+    if (!parseRunnerOptions(argc, argv, runner, error)) fail(error);
+    makeAbsolute(runner.inputFile);
+    makeAbsolute(runner.traceFile);
+    makeAbsolute(runner.recordFile);
+    for (ShotRequest& shot : runner.shots) makeAbsolute(shot.file);
+    findGameDirectory(argc > 0 ? argv[0] : nullptr);
+    if (runner.headless && !runner.seedGiven) {
+        runner.seedGiven = true;
+        runner.seed = 1;
+    }
+    if (!runner.inputFile.empty()) {
+        std::ifstream file(runner.inputFile, std::ios::binary);
+        if (!file) fail("cannot read the input script " + runner.inputFile);
+        std::stringstream text;
+        text << file.rdbuf();
+        if (file.bad()) fail("cannot read the input script " + runner.inputFile);
+        if (!parseInputScript(text.str(), state.script, error)) {
+            fail("input script " + runner.inputFile + ", " + error);
+        }
+        state.scripted = true;
+    }
+    if (!runner.traceFile.empty()) {
+        state.trace = std::fopen(runner.traceFile.c_str(), "wb");
+        if (!state.trace) fail("cannot write the trace " + runner.traceFile + ": " + std::strerror(errno));
+    }
+    if (!runner.recordFile.empty()) {
+        std::FILE* probe = std::fopen(runner.recordFile.c_str(), "ab");
+        if (!probe) fail("cannot write the record " + runner.recordFile + ": " + std::strerror(errno));
+        std::fclose(probe);
+        state.recording = true;
+    }
+    if (!platformOpen(runner.headless ? Backend::Headless : Backend::Sdl)) {
+        beforeExit();
+        std::exit(1);
+    }
+    frameHooks.afterStartUp = afterStartUp;
+    frameHooks.beforeFrame = beforeFrame;
+    frameHooks.afterFrame = afterFrame;
+    frameHooks.beforeExit = beforeExit;
+    programEntry();
+}
+
+[[noreturn]] void exitWithStatus(int code) { endProcess(code); }
