@@ -1,2 +1,20 @@
 # Sources of the stage subsystem.
 list(APPEND YOMOGI_SOURCES)
+list(APPEND YOMOGI_SOURCES
+  src/stage/camera.cpp
+  src/stage/effects.cpp
+  src/stage/stage.cpp
+  src/stage/stars.cpp
+  src/stage/turning.cpp
+)
+list(APPEND YOMOGI_SOURCES
+  src/stage/collision.cpp
+  src/stage/world_files.cpp
+  src/stage/world_files_sheets.cpp
+  src/stage/blocks.cpp
+  src/stage/blocks_falling.cpp
+  src/stage/blocks_lift.cpp
+  src/stage/blocks_liquid.cpp
+  src/stage/blocks_contact.cpp
+  src/stage/blocks_draw.cpp
+)

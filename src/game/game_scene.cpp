@@ -1,0 +1,118 @@
+// The game scene: one world played from its hall. The entry loads the world and places the
+// player on the hall's start cell; each frame runs the camera, the stage and the companions;
+// the end writes the records, frees the world and chooses what follows.
+#include "game/game_scene.h"
+
+#include "app/app.h"
+#include "app/runner.h"
+#include "app/trace.h"
+#include "audio/audio.h"
+#include "game/game.h"
+#include "game/player.h"
+#include "input/input.h"
+#include "game/companions.h"
+#include "stage/world_files.h"
+#include "result/result.h"
+#include "stage/camera.h"
+#include "stage/stage.h"
+#include "stage/world.h"
+
+GameState game;
+
+namespace {
+struct SceneNames {
+    SceneNames() {
+        registerSceneName(gameEntry, "game");
+        registerSceneName(gameStep, "game");
+    }
+} sceneNames;
+}  // namespace
+
+void gameEntry() {
+    game.gameStartPending = 1;
+    game.gameEnded = 0;
+    game.goToCredits = 0;
+    game.goToNextWorld = 0;
+
+    createCompanions();
+    createPlayer();
+    if (!loadWorld()) {
+        // The world was refused with a message; nothing of it is kept.
+        freePlayer();
+        freeCompanions();
+        if (runner.worldGiven) exitWithStatus(2);
+        installSceneAfterWorld();
+        return;
+    }
+    createCamera();
+    setupResultResources();
+    setTraceGameWriter(traceGameObject);
+
+    app.sceneStep = gameStep;
+    audio.musicRequest = 2;
+}
+
+void gameStep() {
+    if (app.frameRate < 5) return;
+    if (game.gameStartPending) {
+        game.gameStartPending = 0;
+        app.fadeRun = 1;
+    }
+    if (gameUpdate() != 0 || game.gameEnded)
+        gameEnd();
+    else
+        gameDraw();
+}
+
+// A procedure of the result slot that the game update calls itself (OVER and NEXT are called by
+// the player's states, which hold the fade around them).
+static bool updateCallsResult() {
+    return game.resultStep && game.resultStep != resultOver && game.resultStep != resultNext;
+}
+
+int gameUpdate() {
+    if (world.roomRestartPending) {
+        if (updateCallsResult()) game.resultChoice = game.resultStep();
+        if (app.fadeState == 1) resetRoom(world.currentRoom);
+        return 0;
+    }
+    updateCamera();
+    if (pressed(kButtonEscape)) {
+        app.quitRequested = 1;
+        return 1;
+    }
+    if (pressed(kButtonAbandon)) return 1;
+    if (updateCallsResult()) game.resultChoice = game.resultStep();
+    updateStage();
+    updateCompanions();
+    return 0;
+}
+
+void gameDraw() {
+    drawStage();
+    drawCompanions();
+}
+
+void gameEnd() {
+    endStage();
+    freeCamera();
+    releaseResultResources();
+    freeCompanions();
+    setTraceGameWriter(nullptr);
+    installSceneAfterWorld();
+}
+
+void installSceneAfterWorld() {
+    // The credits, the opening and the world select follow a world once those scenes are in the
+    // game; until then every way out of a world comes back into a world.
+    if (game.goToCredits == 1) {
+        app.sceneStep = gameEntry;
+    } else if (game.gameEnded == 0) {
+        app.sceneStep = gameEntry;
+    } else if (game.goToNextWorld != 0) {
+        app.sceneStep = gameEntry;
+        game.currentWorld = game.currentWorld + 1 > 4 ? 4 : game.currentWorld + 1;
+    } else {
+        app.sceneStep = gameEntry;
+    }
+}

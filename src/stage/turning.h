@@ -1,0 +1,15 @@
+// Turning the current room a quarter turn: the data turn at once, then a 30-frame animation of
+// a picture of the room taken before the turn.
+#pragma once
+
+struct Cell;
+
+// Starts a turn when the room is still and the player stands in its normal state and button 8
+// (anticlockwise) or 9 (clockwise) was pressed in this frame.
+void startTurnIfAsked();
+// direction 1 anticlockwise, 3 clockwise; scratch receives the turned cells (width x height).
+void turnRoom(int width, int height, Cell* scratch, int direction);
+// One frame of the animation of a running turn.
+void advanceTurn();
+// The room's picture, turned by the angle shown and shaking slightly, into the back buffer.
+void drawTurnSnapshot();
