@@ -1,0 +1,15 @@
+// Turns a score into a loop of interleaved stereo samples at kSampleRate.
+#pragma once
+
+#include "score.h"
+
+#include <cstdint>
+#include <vector>
+
+// One note of an instrument, mono, from its start to the end of its release.
+std::vector<double> synthesiseNote(const Instrument& instrument, double midiPitch, double onSeconds,
+                                   double detuneCents, uint32_t seed);
+
+// The whole track. Sound that rings on past the end (note releases, echoes, the hall) is folded
+// back onto the start, so that the last sample flows into the first when the player loops it.
+std::vector<float> renderScore(const Score& score);
