@@ -28,6 +28,16 @@ extern std::unique_ptr<Player> player;
 
 constexpr int kPlayerSize = 24;
 
+// The contact field.
+constexpr int kPlayerStanding = 5;   // standing on something
+constexpr int kPlayerRising = 3;     // rising after a jump (or a spring)
+constexpr int kPlayerAirborne = 4;   // nothing below
+constexpr int kPlayerNotNormal = 6;  // in any state other than normal
+
+// Sheets: 6 columns x 12 rows of 24 x 24 cells.
+constexpr int kPlayerSheetColumns = 6;
+constexpr int kPlayerSheetRows = 12;
+
 // The six states.
 void playerAppearing();
 void playerNormal();
@@ -43,6 +53,11 @@ void turnPlayer(int direction);  // 1 anticlockwise, 3 clockwise
 void stopPlayer();
 void drawPlayer(int mode, Surface* target);
 void freePlayer();
+// The movement tests, run after x (horizontal) or y (vertical) has changed: push the player out
+// of walls and blocks and call the contact procedures of the blocks it struck.
 void playerMoveHorizontal();
 void playerMoveVertical();
+// Destroyed and fallen end here every frame: the screen darkens, the OVER menu asks, and the
+// room is reset (or the hall, when the player chose to leave).
+void playerFailureSequence();
 const char* playerStateName();  // "appearing", "normal", "exit", "leave", "destroyed", "fallen"

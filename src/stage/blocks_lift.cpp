@@ -1,0 +1,91 @@
+// The lift: a block that rises two pixels per frame until something stops it, carrying the
+// player standing on it, and squeezing the player out of the room against a ceiling or a block.
+#include "game/player.h"
+#include "stage/blocks_internal.h"
+#include "stage/collision.h"
+
+namespace {
+
+// The player rides the lift when it stood on it before this frame's rise; a ceiling or a block
+// pressing from above then squeezes it.
+void carryPlayer(int index, int oldY) {
+    Room& room = currentRoomRef();
+    Block& lift = blocks::at(index);
+    if (!player || oldY < player->y + kPlayerSize) return;
+    int px = player->x, py = player->y;
+    // The rider is tested against the lift's top as a 24-wide box, as the figure is.
+    if (resolveContact(px, py, kPlayerSize, kPlayerSize, lift.x, lift.y, kPlayerSize, kPlayerSize,
+                       kAxisVertical) != kContactLanded)
+        return;
+    player->vy = 0;
+    player->contact = kContactLanded;
+    int squeezed = collideWithCells(room.cells, px, py, kPlayerSize, kPlayerSize, room.width,
+                                    kAxisVertical);
+    if (!squeezed) {
+        for (int j = static_cast<int>(room.blocks.size()) - 1; j >= 0; --j) {
+            const Block& other = room.blocks[static_cast<size_t>(j)];
+            int tx = player->x, ty = player->y;
+            if (resolveContact(tx, ty, kPlayerSize, kBlockSize, other.x, other.y, kBlockSize,
+                               kBlockSize, kAxisVertical) == kContactFromBelow &&
+                j != index && !blockIsPassable(other)) {
+                squeezed = 1;
+                break;
+            }
+        }
+    }
+    player->x = px;
+    player->y = py;
+    if (squeezed) {
+        player->stepFlag = 0;
+        player->state = playerFallen;
+    }
+}
+
+}  // namespace
+
+void blockRising(int index) {
+    Room& room = currentRoomRef();
+    Block& block = blocks::at(index);
+    const int n = static_cast<int>(room.blocks.size());
+    const int oldY = block.y;
+
+    // A lift stands still while the player is being destroyed or has fallen out.
+    const bool playerDown =
+        player && (player->state == playerDestroyed || player->state == playerFallen);
+    block.vy = playerDown ? 0 : -2;
+    block.y += block.vy;
+    if (boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&
+        collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
+                         kAxisVertical))
+        block.vy = 0;
+    for (int j = 0; j < n; ++j) {
+        if (j == index) continue;
+        const Block& other = room.blocks[static_cast<size_t>(j)];
+        if (blockIsPassable(other)) continue;
+        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
+                                        kBlockSize, kBlockSize, kAxisVertical);
+        if (code == kContactFromBelow || code == kContactLanded) {
+            block.vy = 0;
+            break;
+        }
+    }
+
+    block.x += block.vx;
+    if (boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&
+        collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
+                         kAxisHorizontal))
+        block.vx = 0;
+    for (int j = 0; j < n; ++j) {
+        if (j == index) continue;
+        const Block& other = room.blocks[static_cast<size_t>(j)];
+        if (blockIsPassable(other)) continue;
+        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
+                                        kBlockSize, kBlockSize, kAxisHorizontal);
+        if (code == kContactLeft || code == kContactRight) {
+            block.vx = 0;
+            break;
+        }
+    }
+
+    carryPlayer(index, oldY);
+}

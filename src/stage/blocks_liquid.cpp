@@ -1,0 +1,77 @@
+// Liquid: a block of water that falls and pools like a crate, but lets the player and other
+// blocks into it. The player floats in it (a press of the jump button lifts it a little, and
+// falling water carries it along); crates and other blocks are held and sink one pixel per frame;
+// only the heavy weight falls through unhindered.
+#include "game/player.h"
+#include "input/input.h"
+#include "stage/blocks_internal.h"
+#include "stage/collision.h"
+
+void blockLiquid(int index) {
+    Room& room = currentRoomRef();
+    Block& block = blocks::at(index);
+    const int n = static_cast<int>(room.blocks.size());
+
+    block.vy += 1;
+    if (block.vy > 10) block.vy = 10;
+    block.y += block.vy;
+    if (boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&
+        collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
+                         kAxisVertical)) {
+        blocks::refreshWorldPosition(block, room);
+        blocks::dustOnLanding(block, 1);
+        block.vy = 0;
+    }
+    for (int j = 0; j < n; ++j) {
+        if (j == index) continue;
+        const Block& other = room.blocks[static_cast<size_t>(j)];
+        if (other.perFrame != blockLiquid) continue;
+        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
+                                        kBlockSize, kBlockSize, kAxisVertical);
+        if (code == kContactFromBelow || code == kContactLanded) {
+            blocks::dustOnLanding(block, 1);
+            block.vy = 0;
+        }
+    }
+
+    block.x += block.vx;
+    if (boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&
+        collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
+                         kAxisHorizontal))
+        block.vx = 0;
+    for (int j = 0; j < n; ++j) {
+        if (j == index) continue;
+        const Block& other = room.blocks[static_cast<size_t>(j)];
+        if (other.perFrame != blockLiquid) continue;
+        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
+                                        kBlockSize, kBlockSize, kAxisHorizontal);
+        if (code == kContactLeft || code == kContactRight) block.vx = 0;
+    }
+
+    // The player floats below the top five pixels of the water.
+    if (player && boxesOverlap(player->x, player->y, kPlayerSize, kPlayerSize, block.x, block.y + 5,
+                               kBlockSize, kBlockSize - 5)) {
+        player->vx = 0;
+        player->vy = 0;
+        player->contact = kContactLanded;
+        if (boxesOverlap(player->x, player->y, kPlayerSize, kPlayerSize, block.x, block.y,
+                         kBlockSize, kBlockSize) &&
+            input.buttons[kButtonJump].state == 2)
+            player->vy -= 2;
+        if (block.vy != 0) player->vy = block.vy;
+    }
+
+    for (int j = 0; j < n; ++j) {
+        if (j == index) continue;
+        Block& other = room.blocks[static_cast<size_t>(j)];
+        if (other.perFrame == blockLiquid || other.perFrame == blockArrow ||
+            other.type == kBlockHeavy)
+            continue;
+        if (!boxesOverlap(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y, kBlockSize,
+                          kBlockSize))
+            continue;
+        blocks::dustOnLanding(other, 1);
+        other.vx = 0;
+        other.vy = 0;
+    }
+}
