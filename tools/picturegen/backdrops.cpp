@@ -76,57 +76,74 @@ void castle(Image& img, int base, const std::vector<Tower>& towers, int scale, u
             for (int x = x0; x < x1; x += 4 * scale) rect(img, x, t.top - 3 * scale, 2 * scale, 3 * scale, pal("stone2"));
         }
         // windows: most dark, some warmly lit
-        for (int y = t.top + 6 * scale; y < base - 6 * scale; y += 9 * scale)
-            for (int x = x0 + 3 * scale; x + 2 * scale < x1 - 2 * scale; x += 6 * scale) {
-                bool lit = rng.chance(35);
+        for (int y = t.top + 8 * scale; y < base - 8 * scale; y += 14 * scale)
+            for (int x = x0 + 4 * scale; x + 2 * scale < x1 - 3 * scale; x += 9 * scale) {
+                bool lit = rng.chance(30);
                 rect(img, x, y, 2 * scale, 3 * scale, lit ? pal("torch3") : pal("stone0"));
                 if (lit) rect(img, x, y, 2 * scale, scale, pal("torch4"));
             }
     }
 }
 
+// A warmly lit arched window: the world select's emblems sit on these.
+void litWindow(Image& img, int cx, int cy) {
+    rect(img, cx - 9, cy - 8, 18, 20, pal("stone4"));
+    disc(img, cx, cy - 8, 9, pal("stone4"));
+    rect(img, cx - 6, cy - 6, 12, 16, pal("torch2"));
+    disc(img, cx, cy - 6, 6, pal("torch2"));
+    rect(img, cx - 4, cy - 4, 8, 12, pal("torch3"));
+    disc(img, cx, cy - 5, 4, pal("torch4"));
+    rect(img, cx - 11, cy + 10, 22, 4, pal("stone5"));  // the sill
+    hline(img, cx - 11, cx + 10, cy + 13, pal("stone1"));
+}
+
 Image bigCastle() {
-    // 1280 x 960: the whole castle on its crag, seen from the front; sky keyed out
+    // 1280 x 960: the castle on its crag, seen from the front; the sky is keyed out. The world
+    // select walks up its towers: the gate (360, 620), then the windows at (520, 470),
+    // (340, 360), (500, 240) and the top of the keep (380, 120).
     Image img(1280, 960, kMagenta);
     // the crag
     for (int x = 0; x < img.w; ++x) {
-        double t = x / 1280.0;
-        int top = 780 - int(120 * std::sin(M_PI * t)) + int(10 * std::sin(x * 0.05));
+        double t = (x - 440) / 700.0;
+        int top = 700 + int(260 * t * t) + int(8 * std::sin(x * 0.05));
         vline(img, x, top, img.h - 1, pal("stone1"));
         vline(img, x, top, top + 3, pal("stone3"));
     }
     Rng rng(1234);
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 500; ++i) {
         int x = rng.below(1280), y = 700 + rng.below(260);
         if (img.at(x, y) == pal("stone1")) hline(img, x, x + 3 + rng.below(10), y, pal("stone0"));
     }
-    for (int i = 0; i < 200; ++i) {
-        int x = rng.below(1280), y = 660 + rng.below(300);
+    for (int i = 0; i < 300; ++i) {
+        int x = rng.below(1280), y = 690 + rng.below(270);
         if (img.at(x, y) == pal("stone1") && img.at(x, y - 6) == kMagenta) disc(img, x, y, 2 + rng.below(3), pal("moss1"));
     }
-    // curtain wall, towers and the keep
-    castle(img, 700, {{180, 60, 430, true}, {1040, 60, 430, true}, {240, 800, 520, false}}, 2, 7);
-    castle(img, 560, {{330, 80, 250, true}, {870, 80, 250, true}, {420, 440, 300, false}}, 2, 8);
-    castle(img, 320, {{470, 90, 130, true}, {720, 90, 160, true}, {560, 160, 90, true}}, 2, 9);
-    // the great door
-    rect(img, 590, 610, 100, 90, pal("stone0"));
-    disc(img, 640, 610, 50, pal("stone0"));
-    rect(img, 600, 620, 80, 80, pal("wood1"));
-    disc(img, 640, 620, 40, pal("wood1"));
-    rect(img, 600, 620, 80, 80, pal("wood1"));
-    for (int x = 605; x < 680; x += 12) vline(img, x, 590, 699, pal("wood0"));
-    hline(img, 600, 679, 640, pal("iron2"));
-    hline(img, 600, 679, 675, pal("iron2"));
-    // torches beside the door
-    for (int x : {570, 702}) {
-        rect(img, x, 600, 6, 14, pal("wood2"));
-        disc(img, x + 3, 594, 5, pal("torch2"));
-        disc(img, x + 3, 595, 3, pal("torch4"));
+    // the east wing, seen in the rooms' backdrop
+    castle(img, 720, {{860, 56, 470, true}, {640, 250, 560, false}, {700, 70, 390, true}, {1010, 50, 560, true}, {900, 140, 600, false}}, 2, 6);
+    // curtain wall and the towers the worlds climb
+    castle(img, 720, {{150, 60, 500, true}, {160, 520, 580, false}}, 2, 7);
+    castle(img, 580, {{380, 110, 430, false}, {480, 84, 420, true}, {290, 100, 300, true}}, 2, 8);
+    castle(img, 420, {{450, 100, 200, true}, {330, 120, 260, false}}, 2, 9);
+    castle(img, 300, {{340, 80, 150, true}}, 2, 10);
+    // the great gate
+    rect(img, 320, 620, 80, 100, pal("stone0"));
+    disc(img, 360, 620, 40, pal("stone0"));
+    rect(img, 328, 628, 64, 92, pal("wood1"));
+    disc(img, 360, 628, 32, pal("wood1"));
+    rect(img, 328, 628, 64, 92, pal("wood1"));
+    for (int x = 332; x < 392; x += 10) vline(img, x, 600, 719, pal("wood0"));
+    hline(img, 328, 391, 650, pal("iron2"));
+    hline(img, 328, 391, 690, pal("iron2"));
+    for (int x : {298, 416}) {  // torches beside the gate
+        rect(img, x, 612, 6, 14, pal("wood2"));
+        disc(img, x + 3, 606, 5, pal("torch2"));
+        disc(img, x + 3, 607, 3, pal("torch4"));
     }
-    // a path winding up the crag
-    for (int y = 700; y < 960; ++y) {
-        int cx = 640 + int(60 * std::sin((y - 700) * 0.02));
-        hline(img, cx - 24 - (y - 700) / 8, cx + 24 + (y - 700) / 8, y, pal("stone2"));
+    for (auto [x, y] : {std::pair{520, 470}, std::pair{340, 360}, std::pair{500, 240}, std::pair{380, 120}}) litWindow(img, x, y);
+    // a path winding down from the gate
+    for (int y = 720; y < 960; ++y) {
+        int cx = 360 + int(50 * std::sin((y - 720) * 0.02));
+        hline(img, cx - 22 - (y - 720) / 8, cx + 22 + (y - 720) / 8, y, pal("stone2"));
     }
     return img;
 }
@@ -210,7 +227,12 @@ Image graveyard() {
 
 void addBackdrops(Catalog& out) {
     out.push_back({"bmp/castle2-5-2.bmp", bigCastle()});
-    out.push_back({"bmp/bg5.bmp", farSky(1280, 960, true, true, 55)});
+    {
+        // the far sky: its moon stands where both the rooms' backdrop and the world select see it
+        Image sky = farSky(1280, 960, false, true, 55);
+        moon(sky, 700, 330, 40);
+        out.push_back({"bmp/bg5.bmp", sky});
+    }
     out.push_back({"bmp/bg.bmp", farSky(320, 200, true, true, 31)});
     out.push_back({"bmp/bg2.bmp", farSky(320, 200, true, false, 32)});
     out.push_back({"bmp/background.bmp", menuSky()});

@@ -17,7 +17,7 @@ void dustPuff(Image& img, int x0, int y0, int f) {
     // a ring of small clouds spreading out from the landing and fading
     Rng rng(900 + f);
     int spread = 8 + f * 5;
-    int strength = 60 - f * 13;
+    int strength = 95 - f * 18;
     for (int k = 0; k < 7; ++k) {
         double a = M_PI + k * M_PI / 6;  // a half ring opening upward and to the sides
         int cx = x0 + 24 + int(std::lround(std::cos(a) * spread));
@@ -31,7 +31,7 @@ void dustPuff(Image& img, int x0, int y0, int f) {
 
 void splash(Image& img, int x0, int y0, int f) {
     // drops thrown up in an arc, falling back
-    int strength = 75 - f * 15;
+    int strength = 100 - f * 18;
     for (int k = -3; k <= 3; ++k) {
         double t = (f + 1) / 5.0;
         int x = x0 + 24 + int(std::lround(k * 5 * t * 1.6));

@@ -29,7 +29,10 @@ Image contactSheet(const Catalog& catalog) {
         std::string name = p.path;
         std::transform(name.begin(), name.end(), name.begin(), [](char c) { return char(std::toupper(c)); });
         stamp(sheet, tinyText(name), places[i].x, places[i].y + 2, 1, 0xE0E0E0);
-        blitAll(sheet, places[i].x, places[i].y + label, p.image);
+        Image shown = p.image;
+        // brush masks are black and RGB(1, 0, 0): show the stroke so it can be seen
+        if (p.path.find("hude/") != std::string::npos) recolour(shown, 0x010000, 0xC8C8C8);
+        blitAll(sheet, places[i].x, places[i].y + label, shown);
     }
     return sheet;
 }

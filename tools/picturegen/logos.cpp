@@ -111,15 +111,17 @@ Image titleLogo() {
 Image banner() {
     // 96 x 84: rows 0..41 "PUSH ENTER" (to skip), rows 42..83 "START"
     Image img(96, 84, kMagenta);
-    auto plate = [&](int y, const std::string& text) {
-        rect(img, 2, y + 8, 92, 26, pal("night1"));
-        frame(img, 2, y + 8, 92, 26, pal("gold2"));
-        Mask m = tinyText(text);
-        int s = m.w * 3 <= 84 ? 3 : 2;
-        stampRamp(img, m, 48 - m.w * s / 2, y + 21 - 5 * s / 2, s, {pal("torch5"), pal("torch4"), pal("torch3")});
+    auto plate = [&](int y, const std::string& text, int scale) {
+        rect(img, 2, y + 4, 92, 34, pal("night1"));
+        frame(img, 2, y + 4, 92, 34, pal("gold2"));
+        frame(img, 3, y + 5, 90, 32, pal("gold0"));
+        Mask m = textMask(utf32(text));
+        int x = 48 - m.w * scale / 2, top = y + 21 - 8 * scale - (scale == 1 ? 0 : -2);
+        stamp(img, grown(m, 1), x - scale, top - scale, scale, pal("torch0"));
+        stampRamp(img, m, x, top, scale, {pal("torch5"), pal("torch4"), pal("torch3")});
     };
-    plate(0, "PUSH ENTER");
-    plate(42, "START");
+    plate(0, "PUSH ENTER", 1);
+    plate(42, "START", 2);
     return img;
 }
 

@@ -32,7 +32,7 @@ struct HeadLook {
 // Yomogi's head, looking left: a mugwort-green hood with a sprig on top, a round face.
 Image head(const HeadLook& look) {
     Image img(C, C, kMagenta);
-    const int cx = 12, cy = 8 + look.dy;
+    const int cx = 12, cy = 10 + look.dy;
     // hood tail behind the head
     polygon(img, {cx + 4, cy + 1, cx + 10, cy + 6, cx + 6, cy + 7, cx + 3, cy + 5}, pal("leaf1"));
     disc(img, cx, cy, 7, pal("leaf2"));
@@ -69,9 +69,9 @@ Image head(const HeadLook& look) {
         ring(img, cx, cy + 1, 5, 4, pal("leaf1"));  // the hood's seam seen from behind
     }
     // the sprig of mugwort on top
-    line(img, cx + 1, cy - 7, cx + 2, cy - 9, pal("leaf1"));
-    polygon(img, {cx + 2, cy - 9, cx + 6, cy - 11, cx + 4, cy - 8}, pal("leaf4"));
-    polygon(img, {cx + 1, cy - 9, cx - 2, cy - 11, cx, cy - 8}, pal("leaf3"));
+    line(img, cx + 1, cy - 7, cx + 2, cy - 8, pal("leaf1"));
+    polygon(img, {cx + 2, cy - 8, cx + 6, cy - 10, cx + 4, cy - 7}, pal("leaf4"));
+    polygon(img, {cx + 1, cy - 8, cx - 2, cy - 10, cx, cy - 7}, pal("leaf3"));
     outline(img, kMagenta, pal("leaf0"));
     if (look.sweat) { img.set(cx + 7, cy - 3, pal("water3")); img.set(cx + 7, cy - 2, pal("water2")); img.set(cx + 8, cy - 2, pal("water3")); }
     if (look.squashed) {
@@ -79,7 +79,7 @@ Image head(const HeadLook& look) {
         Image flat(C, C, kMagenta);
         for (int y = 0; y < C; ++y)
             for (int x = 0; x < C; ++x) {
-                int sy = y < 8 ? -1 : 8 + (y - 8) * 2 - 8;
+                int sy = y < 10 ? -1 : 10 + (y - 10) * 2 - 10;
                 if (sy >= 0 && sy < C) flat.set(x, y, img.at(x, sy));
             }
         img = flat;

@@ -61,16 +61,16 @@ Image blackboard() {
 
 Image newRecord() {
     Image img(72, 32, kMagenta);
-    // a red ribbon with swallow-tailed ends and gold letters
-    polygon(img, {0, 4, 72, 4, 66, 16, 72, 28, 0, 28, 6, 16}, pal("red1"));
-    hline(img, 6, 65, 5, pal("red3"));
-    hline(img, 6, 65, 27, pal("red0"));
-    Mask word = tinyText("NEW");
-    Mask word2 = tinyText("RECORD");
-    stampRamp(img, grown(word, 1), 36 - (word.w + 2), 6, 2, {pal("red0")});
-    stampRamp(img, word, 36 - word.w + 1, 7, 2, {pal("torch5"), pal("gold3"), pal("gold2")});
-    stampRamp(img, grown(word2, 1), 36 - (word2.w + 2) * 2 / 2 - 1, 17, 2, {pal("red0")});
-    stampRamp(img, word2, 36 - word2.w, 18, 2, {pal("torch5"), pal("gold3"), pal("gold2")});
+    // a red ribbon with swallow-tailed ends and gold pixel letters on two lines
+    polygon(img, {0, 2, 72, 2, 65, 16, 72, 30, 0, 30, 7, 16}, pal("red1"));
+    hline(img, 4, 67, 3, pal("red3"));
+    hline(img, 4, 67, 29, pal("red0"));
+    Mask top = textMask(utf32("NEW")), bottom = textMask(utf32("RECORD"));
+    for (auto [m, y] : {std::pair{top, -2}, std::pair{bottom, 12}}) {
+        int x = 36 - m.w / 2;
+        stamp(img, grown(m, 1), x - 1, y - 1, 1, pal("red0"));
+        stampRamp(img, m, x, y, 1, {pal("torch5"), pal("gold3"), pal("gold2")});
+    }
     return img;
 }
 

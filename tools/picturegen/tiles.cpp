@@ -567,6 +567,20 @@ void furniture(Image& img, int x0, int y0, int kind) {
     }
 }
 
+// The owner's portrait in a gilt frame: the ghost as he was, crown and moustache.
+void ownerPortrait(Image& img) {
+    rect(img, 5, 3, 22, 26, pal("gold1"));
+    frame(img, 5, 3, 22, 26, pal("gold0"));
+    hline(img, 6, 25, 4, pal("gold3"));
+    rect(img, 8, 6, 16, 20, pal("night2"));
+    ellipse(img, 16, 23, 7, 4, pal("cloth1"));      // shoulders in a royal coat
+    disc(img, 16, 15, 5, pal("skin2"));             // face
+    img.set(14, 14, pal("eye"));
+    img.set(18, 14, pal("eye"));
+    hline(img, 13, 19, 17, pal("stone2"));          // the moustache
+    polygon(img, {11, 11, 11, 7, 13, 9, 16, 6, 19, 9, 21, 7, 21, 11}, pal("gold2"));  // crown
+}
+
 }  // namespace
 
 void addTiles(Catalog& out) {
@@ -599,7 +613,7 @@ void addTiles(Catalog& out) {
     for (int f = 0; f < 4; ++f) put(f, 14, [&](Image& c) { torchFrame(c, 0, 0, f); });
     for (int kind = 0; kind < 9; ++kind)
         for (int f = 0; f < 2; ++f) put(f, 15 + kind, [&](Image& c) { twoFrameDeco(c, 0, 0, kind, f); });
-    put(0, 24, [&](Image& c) { furniture(c, 0, 0, 5); });
+    put(0, 24, [&](Image& c) { ownerPortrait(c); });
     put(1, 24, [&](Image& c) { glowCell(c, 0, 0); });
     for (int f = 0; f < 6; ++f) put(f, 25, [&](Image& c) { batFrame(c, 0, 0, f); });
     for (int kind = 0; kind < 8; ++kind)
