@@ -13,31 +13,33 @@
 namespace pg {
 namespace {
 
-// Shelly: a round warm-gold bird with a spiral shell on her back and small pale wings.
+// Shelly: a round warm-gold bird with a little spiral shell on her back and pale wings that
+// beat over it; a big bright eye so she reads at 16 pixels.
 Image shelly(int size, int wingUp) {
     Image img(size, size, kMagenta);
     double k = size / 16.0;
     auto S = [&](double v) { return int(std::lround(v * k)); };
-    // wings behind the body
-    if (wingUp) polygon(img, {S(8), S(6), S(14), S(1), S(15), S(5), S(11), S(8)}, pal("ghost3"));
-    else polygon(img, {S(8), S(8), S(15), S(9), S(13), S(12), S(9), S(11)}, pal("ghost3"));
-    disc(img, S(7.5), S(9), S(5), pal("gold2"));
-    disc(img, S(6.5), S(8), std::max(1, S(3)), pal("gold3"));
+    disc(img, S(7), S(9), S(5), pal("gold2"));
+    disc(img, S(6), S(8), std::max(1, S(3)), pal("gold3"));
+    hline(img, S(4), S(9), S(13), pal("gold1"));
     // the spiral shell on her back
-    disc(img, S(10.5), S(8), S(3.5), pal("wood4"));
-    ring(img, S(10.5), S(8), S(3.5), std::max(0, S(2.5)), pal("wood3"));
-    img.set(S(10.5), S(8), pal("wood2"));
-    img.set(S(11.5), S(7.5), pal("wood2"));
-    // eye and beak, looking left
-    img.set(S(5), S(8), pal("eye"));
-    if (size > 16) { img.set(S(5) + 1, S(8), pal("eye")); img.set(S(5), S(8) + 1, pal("eye")); img.set(S(5) + 1, S(8) + 1, pal("eye")); img.set(S(5), S(8), pal("ghost4")); }
-    polygon(img, {S(2.5), S(9.5), S(4), S(8.5), S(4), S(10.5)}, pal("torch2"));
-    img.set(S(3), S(9.5), pal("torch3"));
-    // cheek
-    img.set(S(6), S(11), pal("torch3"));
-    // feet
-    img.set(S(7), S(14), pal("torch1"));
-    img.set(S(9), S(14), pal("torch1"));
+    disc(img, S(11.5), S(10), std::max(2, S(2.5)), pal("wood4"));
+    img.set(S(11.5), S(10), pal("wood2"));
+    img.set(S(12.5), S(10), pal("wood3"));
+    img.set(S(12.5), S(11), pal("wood3"));
+    // the wing, beating over her back
+    if (wingUp) polygon(img, {S(8), S(6), S(12), S(0), S(15), S(2), S(11), S(7)}, pal("ghost3"));
+    else polygon(img, {S(8), S(7), S(15), S(7), S(14), S(10), S(10), S(9)}, pal("ghost3"));
+    if (wingUp) line(img, S(9), S(5), S(12), S(1), pal("ghost4"));
+    else hline(img, S(9), S(14), S(7), pal("ghost4"));
+    // a big eye and a beak, looking left
+    rect(img, S(3), S(7), std::max(2, S(2)), std::max(2, S(2)), pal("ghost4"));
+    rect(img, S(3), S(8), std::max(1, S(1)), std::max(1, S(1)), pal("eye"));
+    polygon(img, {S(0), S(10), S(3), S(9), S(3), S(11)}, pal("torch2"));
+    img.set(S(1), S(10), pal("torch3"));
+    img.set(S(5), S(11), pal("red3"));  // cheek
+    img.set(S(6), S(14), pal("torch1"));
+    img.set(S(8), S(14), pal("torch1"));
     outline(img, kMagenta, pal("wood0"));
     return img;
 }
@@ -92,6 +94,28 @@ Image ghost(int size, GhostPose pose) {
     return img;
 }
 
+// The owner's icon for the room display: his face alone, drawn for 32 pixels.
+Image ghostIcon() {
+    Image img(32, 32, kMagenta);
+    disc(img, 16, 16, 12, pal("ghost3"));
+    rect(img, 4, 16, 25, 9, pal("ghost3"));
+    for (int k = 0; k < 4; ++k) disc(img, 6 + k * 7, 25 + (k % 2), 3, pal("ghost3"));
+    for (int y = 0; y < 32; ++y)
+        for (int x = 22; x < 32; ++x)
+            if (img.at(x, y) == pal("ghost3") && (x + y) % 2 == 0) img.set(x, y, pal("ghost2"));
+    polygon(img, {10, 7, 10, 1, 13, 4, 16, 0, 19, 4, 22, 1, 22, 7}, pal("gold2"));
+    hline(img, 10, 21, 6, pal("gold1"));
+    img.set(16, 3, pal("red3"));
+    rect(img, 10, 11, 3, 4, pal("ghost0"));
+    rect(img, 17, 11, 3, 4, pal("ghost0"));
+    img.set(10, 11, pal("ghost4"));
+    img.set(17, 11, pal("ghost4"));
+    polygon(img, {7, 19, 13, 16, 16, 18, 19, 16, 25, 19, 16, 20}, pal("stone2"));
+    hline(img, 15, 17, 22, pal("ghost0"));
+    outline(img, kMagenta, pal("ghost1"));
+    return img;
+}
+
 Image sweat() {
     Image img(80, 28, kMagenta);
     // left: three flicks of sweat flying off
@@ -142,7 +166,7 @@ void addCompanions(Catalog& out) {
         blitAll(ghosts, c * 64, 64, ghost(64, c % 2 ? GhostPose::pushRise : GhostPose::push));
     }
     out.push_back({"bmp/yurayuragost.bmp", ghosts});
-    out.push_back({"bmp/yurayura.bmp", ghost(32, GhostPose::hover)});
+    out.push_back({"bmp/yurayura.bmp", ghostIcon()});
     out.push_back({"bmp/ase.bmp", sweat()});
     out.push_back({"bmp/!!.bmp", surprise()});
 }
