@@ -122,12 +122,31 @@ void stoneBlock(Image& img, int x0, int y0, Colour face, Colour light, Colour da
     speckle(img, x0 + 2, y0 + 2, C - 4, C - 4, light, 3, rng, face);
 }
 
+// Dressed stone in two courses per cell; the joints line up from cell to cell, so a wall of
+// these reads as one piece of masonry rather than a grid of tiles.
+void ashlar(Image& img, int x0, int y0, int shift, uint32_t seed) {
+    Rng rng(seed);
+    rect(img, x0, y0, C, C, pal("stone3"));
+    for (int course = 0; course < 2; ++course) {
+        int top = y0 + course * 16;
+        hline(img, x0, x0 + C - 1, top, pal("stone1"));        // mortar
+        hline(img, x0, x0 + C - 1, top + 1, pal("stone5"));    // moonlit upper edge
+        hline(img, x0, x0 + C - 1, top + 15, pal("stone2"));   // shaded lower edge
+        int joint = (course * 16 + shift) % C;
+        vline(img, x0 + joint, top, top + 15, pal("stone1"));
+        vline(img, x0 + (joint + 1) % C, top + 1, top + 14, pal("stone4"));
+        vline(img, x0 + (joint + C - 1) % C, top + 1, top + 14, pal("stone2"));
+    }
+    speckle(img, x0, y0, C, C, pal("stone2"), 7, rng, pal("stone3"));
+    speckle(img, x0, y0, C, C, pal("stone4"), 4, rng, pal("stone3"));
+}
+
 void wallTile(Image& img, int x0, int y0, int v) {
     Colour s1 = pal("stone1"), s2 = pal("stone2"), s3 = pal("stone3"), s4 = pal("stone4"), s5 = pal("stone5");
     Rng rng(200 + v);
     switch (v % 20) {
-    case 0: stoneBlock(img, x0, y0, s3, s5, s2, s1, 11); break;
-    case 1: stoneBlock(img, x0, y0, s3, s4, s2, s1, 12); break;
+    case 0: ashlar(img, x0, y0, 0, 11); break;
+    case 1: ashlar(img, x0, y0, 8, 12); break;
     case 2:  // bricks
         rect(img, x0, y0, C, C, s1);
         for (int row = 0; row < 4; ++row)
