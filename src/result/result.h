@@ -2,6 +2,9 @@
 // overlay that the frame draws after the fade.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "gfx/surface.h"
 
 struct TextItem {
@@ -22,6 +25,23 @@ struct ImageItem {
     int cell = 0;
 };
 
+// The panels' state: the items the overlay draws, the new-record flag and the panel pictures.
+struct ResultState {
+    std::vector<TextItem> texts;
+    std::vector<ImageItem> images;
+    int newRecord = 0;
+    int clearedRoom = 0;  // the room whose CLEAR panel is shown; its record is stored on closing
+    SurfacePtr board;           // "bmp/black_board.bmp", 576 x 384
+    SurfacePtr companionSheet;  // "bmp/shelly1.bmp"
+    SurfacePtr rankMarks;       // "bmp/rankfont.bmp"
+    SurfacePtr newRecordLabel;  // "bmp/NewRecode.bmp", 72 x 32
+};
+extern ResultState results;
+
+// The text item setter: alignment 0 centre, 1 right edge, any other the left edge.
+void setTextItem(TextItem& item, const char* text, int alignment, int y, int height, int step,
+                 int opacity, int glyphWidth);
+
 void setupResultResources();
 void releaseResultResources();
 void drawResultOverlay();  // called by the frame after the fade
@@ -34,6 +54,9 @@ int resultNext();
 
 int rankOf(int moves, int par);
 
+// A result script: exactly two menu entries. Entries that cannot be read stay empty.
+void readResultScript(const char* path, std::vector<TextItem>& entries);
+
 // --- Progress files (save, score, cleared maps, ending) -----------------------------------------
 // The score file of a world: one "%03d %03d %03d\n" line per room (par, bestMoves, bestRank),
 // written atomically. Returns false when it could not be written (the old file stays).
@@ -43,3 +66,9 @@ bool writeScoreFile(int worldNumber);
 void runFirstClear(int clearedRoom);
 // The ending test: 1 when every room has a best record and map/ending.txt names currentWorld.
 int endingReached();
+// data/save.txt: world-select cursor, number of world positions, highest unlocked world. False
+// when the file is missing or holds fewer than three numbers.
+bool readSaveFile(int& cursor, int& positions, int& unlocked);
+// Replaces path by content without ever leaving a half-written file: the content goes into a new
+// file beside it, is flushed to the disk and renamed over the old one.
+bool writeFileAtomically(const char* path, const std::string& content);

@@ -1,0 +1,199 @@
+// The progress files: the save file (which worlds are open), a score file per world, the cleared
+// maps that replace a world's map as its rooms are first cleared, and the ending file.
+//
+// Every write replaces its file in one step: the new content goes into a file beside the old
+// one, is flushed to the disk and renamed over it, so a crash or a full disk leaves either the
+// old file or the new one, never half of either.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "game/cells.h"
+#include "game/game.h"
+#include "result/result.h"
+#include "stage/blocks.h"
+#include "stage/world.h"
+
+namespace {
+
+std::string worldPath(int worldNumber, const char* name) {
+    char path[64];
+    std::snprintf(path, sizeof path, "map/%03d/%s", worldNumber, name);
+    return path;
+}
+
+// A cleared map read whole before anything is written: every room's header and codes.
+struct ClearedMap {
+    std::vector<int> headers;             // x, y, width, height per room
+    std::vector<std::vector<int>> grids;  // codes per room, row by row
+};
+
+bool readClearedMap(const std::string& path, ClearedMap& map) {
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (!file) return false;
+    bool complete = true;
+    for (const Room& room : world.rooms) {
+        int x = 0, y = 0, width = 0, height = 0;
+        if (std::fscanf(file, "%d %d %d %d", &x, &y, &width, &height) != 4) {
+            complete = false;
+            break;
+        }
+        // A cleared map keeps every room's size: the rooms in memory cannot change shape.
+        if (width != room.width || height != room.height) {
+            complete = false;
+            break;
+        }
+        map.headers.insert(map.headers.end(), {x, y, width, height});
+        std::vector<int> grid(static_cast<size_t>(width) * height);
+        for (int& code : grid) {
+            if (std::fscanf(file, "%d", &code) != 1) {
+                complete = false;
+                break;
+            }
+        }
+        if (!complete) break;
+        map.grids.push_back(std::move(grid));
+    }
+    std::fclose(file);
+    return complete;
+}
+
+std::string mapText(const ClearedMap& map) {
+    std::string text;
+    char field[64];
+    for (size_t r = 0; r < map.grids.size(); ++r) {
+        const int* h = &map.headers[r * 4];
+        std::snprintf(field, sizeof field, "%03d %03d %03d %03d\n", h[0], h[1], h[2], h[3]);
+        text += field;
+        const int width = h[2], height = h[3];
+        for (int row = 0; row < height; ++row) {
+            for (int column = 0; column < width; ++column) {
+                std::snprintf(field, sizeof field, "%04d ",
+                              map.grids[r][static_cast<size_t>(row) * width + column]);
+                text += field;
+            }
+            text += "\n";
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+int countBlocks(const Room& room) {
+    int count = 0;
+    for (int code : room.rawGrid) {
+        const int low = code % 1000;
+        if (low >= 30 && low <= 199) ++count;
+    }
+    return count;
+}
+
+// Makes a room's block array match its raw grid and fills it.
+void rebuildBlocks(int index) {
+    Room& room = world.rooms[static_cast<size_t>(index)];
+    room.blockCount = countBlocks(room);
+    room.blocks.assign(static_cast<size_t>(room.blockCount), Block{});
+    placeBlocks(index);
+}
+
+void unlockNextWorld() {
+    int cursor = 0, positions = 0, unlocked = 0;
+    // Without a readable save file there is nothing to unlock from; it is left as it is.
+    if (!readSaveFile(cursor, positions, unlocked)) return;
+    if (unlocked != game.currentWorld) return;
+    char text[64];
+    std::snprintf(text, sizeof text, "%d %d %d", game.currentWorld + 1, 5, game.currentWorld + 1);
+    writeFileAtomically("data/save.txt", text);
+}
+
+void replaceMap(int clearedRoom) {
+    char name[32];
+    std::snprintf(name, sizeof name, "clear%03d.txt", clearedRoom);
+    ClearedMap map;
+    // A cleared map that is missing, ends early or changes a room's size is not used: the map
+    // file and the rooms in memory stay exactly as they were.
+    if (!readClearedMap(worldPath(game.currentWorld, name), map)) return;
+    if (!writeFileAtomically(worldPath(game.currentWorld, "map.txt").c_str(), mapText(map))) return;
+    for (size_t r = 0; r < map.grids.size(); ++r) {
+        Room& room = world.rooms[r];
+        const bool blocksChanged = countBlocks(room) != [&] {
+            int count = 0;
+            for (int code : map.grids[r])
+                if (code % 1000 >= 30 && code % 1000 <= 199) ++count;
+            return count;
+        }();
+        room.rawGrid = map.grids[r];
+        // A room whose number of blocks changed gets a block array of the new size at once, so
+        // that its next reset never fills more or fewer blocks than the grid holds.
+        if (blocksChanged && static_cast<int>(r) != world.targetRoom) rebuildBlocks(static_cast<int>(r));
+    }
+    // The hall the camera glides back to shows the new map straight away.
+    if (world.targetRoom >= 0 && world.targetRoom < world.roomCount) {
+        rebuildBlocks(world.targetRoom);
+        setupCells(world.targetRoom);
+    }
+}
+
+}  // namespace
+
+bool writeFileAtomically(const char* path, const std::string& content) {
+    const std::string temporary = std::string(path) + ".new";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) return false;
+    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    written = std::fflush(file) == 0 && written;
+    written = fsync(fileno(file)) == 0 && written;
+    written = std::fclose(file) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), path) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool writeScoreFile(int worldNumber) {
+    std::string text;
+    char line[64];
+    for (const Room& room : world.rooms) {
+        std::snprintf(line, sizeof line, "%03d %03d %03d\n", room.par, room.bestMoves, room.bestRank);
+        text += line;
+    }
+    return writeFileAtomically(worldPath(worldNumber, "score.txt").c_str(), text);
+}
+
+bool readSaveFile(int& cursor, int& positions, int& unlocked) {
+    std::FILE* file = std::fopen("data/save.txt", "r");
+    if (!file) return false;
+    int a = 0, b = 0, c = 0;
+    const bool complete = std::fscanf(file, "%d %d %d", &a, &b, &c) == 3;
+    std::fclose(file);
+    if (!complete) return false;
+    cursor = a;
+    positions = b;
+    unlocked = c;
+    return true;
+}
+
+void runFirstClear(int clearedRoom) {
+    if (clearedRoom <= 0 || clearedRoom >= world.roomCount ||
+        world.roomCount != static_cast<int>(world.rooms.size()))
+        return;
+    if (clearedRoom == world.roomCount - 1 && game.currentWorld < 4) unlockNextWorld();
+    for (int later = clearedRoom + 1; later < world.roomCount; ++later)
+        if (world.rooms[static_cast<size_t>(later)].bestMoves != 999) return;
+    replaceMap(clearedRoom);
+}
+
+int endingReached() {
+    for (const Room& room : world.rooms)
+        if (room.bestMoves == 999) return 0;
+    std::FILE* file = std::fopen("map/ending.txt", "r");
+    // Without an ending file no world leads to the credits.
+    if (!file) return 0;
+    int endingWorld = -1;
+    const bool read = std::fscanf(file, "%d", &endingWorld) == 1;
+    std::fclose(file);
+    return read && endingWorld == game.currentWorld ? 1 : 0;
+}

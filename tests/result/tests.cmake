@@ -1,0 +1,4 @@
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/result/result_panels_test.cpp
+  tests/result/progress_files_test.cpp
+)
