@@ -1,2 +1,4 @@
 # Sources of the audio subsystem.
-list(APPEND YOMOGI_SOURCES)
+list(APPEND YOMOGI_SOURCES
+  src/audio/audio.cpp
+)

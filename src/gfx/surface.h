@@ -80,3 +80,5 @@ void releaseSystemFont();
 // a transparent background.
 void drawSystemText(Surface* s, int x, int y, Colour colour, Colour background, const char* format,
                     ...);
+// The current system font's cell in device pixels; false while there is none.
+bool systemFontCell(int& width, int& height);

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform/platform.h"
+
 struct Button {
     int keyCode = 0;
     int8_t state = 0;      // 0 up, 2 pressed this frame, 3 held, 1 released this frame
@@ -32,6 +34,23 @@ struct InputState {
     int joystickIds[16] = {};
 };
 extern InputState input;
+
+// Where the buttons are read from: the platform's keyboard and joysticks. Tests put their own
+// devices into these slots.
+struct InputDevices {
+    bool (*keyDown)(int virtualKey) = platformKeyDown;
+    bool (*joystickRead)(int id, JoystickReading& out) = platformJoystickRead;
+};
+extern InputDevices inputDevices;
+
+// Puts the button table back to its start values (key codes stored, everything else 0, no
+// joystick found).
+void resetInputState();
+// Stores the keyboard assignment into every button's keyCode.
+void storeKeyCodes();
+// Writes every button's padButton into "data/JoyKey.txt" ("%d " each, one line), atomically;
+// false when the file cannot be written (the old one is then left as it was).
+bool saveKeyConfig();
 
 void loadKeyConfig();
 void pollInput();

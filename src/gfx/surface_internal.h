@@ -1,0 +1,58 @@
+// Inside the graphics code only: the double-size factor and how a stretched copy is laid out
+// over two surfaces once per call, clipped against both, so that the pixel loops stay plain.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "gfx/surface.h"
+
+// 2 in the double-size display mode, else 1.
+int displayScale();
+
+// Fills the device rectangle, clipped to the surface.
+void fillDeviceRect(Surface* s, int64_t x, int64_t y, int64_t w, int64_t h, uint32_t pixel);
+
+// A destination rectangle (x, y, w, h) that samples the source rectangle (sx, sy, sw, sh) by
+// dropping or repeating whole rows and columns: destination column x + i reads source column
+// sx + floor(i * sw / w), and the same for rows. Only the pixels that lie inside the destination
+// and whose sample lies inside the source are drawn; all others are left as they are.
+struct StretchPlan {
+    int dstX = 0, dstY = 0;  // first destination pixel drawn
+    int cols = 0, rows = 0;  // how many columns and rows are drawn
+    const int* colMap = nullptr;  // source column of destination column dstX + i
+    const int* rowMap = nullptr;  // source row of destination row dstY + j
+    bool unscaledX = false;       // colMap[i] == colMap[0] + i
+};
+
+// False when nothing is drawn (empty or inverted rectangles, nothing in common with either
+// surface, coordinates far beyond any screen). The maps stay valid until the next call.
+bool planStretch(StretchPlan& plan, const Surface* dst, int64_t x, int64_t y, int64_t w, int64_t h,
+                 const Surface* src, int64_t sx, int64_t sy, int64_t sw, int64_t sh);
+
+// A copy of the source when it is also the destination, so that a blit within one surface reads
+// the picture as it was before the call, as a platform copy does.
+inline const Surface* distinctSource(const Surface* src, const Surface* dst, Surface& holder) {
+    if (src != dst || !src) return src;
+    holder = *src;
+    return &holder;
+}
+
+// Constant-opacity mix of one pixel, source over destination, per channel
+// (s * a + d * (255 - a)) / 255 truncated; a in 0..255.
+struct OpacityMix {
+    uint16_t source[256];
+    uint16_t destination[256];
+    explicit OpacityMix(int opacity) {
+        for (int v = 0; v < 256; ++v) {
+            source[v] = static_cast<uint16_t>(v * opacity);
+            destination[v] = static_cast<uint16_t>(v * (255 - opacity));
+        }
+    }
+    uint32_t operator()(uint32_t s, uint32_t d) const {
+        uint32_t r = (source[(s >> 16) & 0xFF] + destination[(d >> 16) & 0xFF]) / 255u;
+        uint32_t g = (source[(s >> 8) & 0xFF] + destination[(d >> 8) & 0xFF]) / 255u;
+        uint32_t b = (source[s & 0xFF] + destination[d & 0xFF]) / 255u;
+        return (r << 16) | (g << 8) | b;
+    }
+};
