@@ -13,7 +13,9 @@
 
 namespace {
 
-// Device pixels per logical pixel of a sheet laid out as columns x cellWidth logical pixels.
+// Device pixels per logical pixel. The destination is made with createSurface at the sheet's
+// logical size, so its width tells the display's scale even when the picture loaded into the
+// source is smaller than a full sheet.
 int sheetScale(const Surface& sheet, int cellWidth, int columns) {
     const int logicalWidth = cellWidth * columns;
     const int scale = logicalWidth > 0 ? sheet.width / logicalWidth : 1;
@@ -26,7 +28,7 @@ template <typename Place>
 void forEachCell(Surface* destination, const Surface* source, int cellWidth, int cellHeight,
                  int columns, int rows, Place place) {
     if (!destination || !source || cellWidth <= 0 || cellHeight <= 0) return;
-    const int scale = sheetScale(*source, cellWidth, columns);
+    const int scale = sheetScale(*destination, cellWidth, columns);
     const int w = cellWidth * scale, h = cellHeight * scale;
     std::vector<uint32_t> cell(static_cast<size_t>(w) * static_cast<size_t>(h));
     for (int row = 0; row < rows; ++row) {

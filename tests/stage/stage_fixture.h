@@ -31,14 +31,12 @@ inline Grid walledRoom(int size) {
     return grid;
 }
 
-// Makes the grid room 0 of an otherwise empty world, current, with its cells and blocks.
-inline Room& buildRoom(const Grid& grid, int originX = 0, int originY = 0) {
-    clearWorld();
-    world.effects.assign(kEffectSlots, Effect{});
-    world.rooms.resize(1);
-    world.roomCount = 1;
-    world.currentRoom = 0;
-    Room& room = world.rooms[0];
+// Appends the grid as the next room of the world, with its cells and blocks.
+inline Room& appendRoom(const Grid& grid, int originX = 0, int originY = 0) {
+    world.rooms.emplace_back();
+    world.roomCount = static_cast<int>(world.rooms.size());
+    const int index = world.roomCount - 1;
+    Room& room = world.rooms.back();
     room.height = static_cast<int>(grid.size());
     room.width = static_cast<int>(grid[0].size());
     room.originX = originX;
@@ -57,8 +55,16 @@ inline Room& buildRoom(const Grid& grid, int originX = 0, int originY = 0) {
         if (isBlockCode(code)) room.blockCount += 1;
     }
     room.blocks.assign(static_cast<size_t>(room.blockCount), Block{});
-    placeBlocks(0);
+    placeBlocks(index);
     return room;
+}
+
+// Makes the grid room 0 of an otherwise empty world, current, with its cells and blocks.
+inline Room& buildRoom(const Grid& grid, int originX = 0, int originY = 0) {
+    clearWorld();
+    world.effects.assign(kEffectSlots, Effect{});
+    world.currentRoom = 0;
+    return appendRoom(grid, originX, originY);
 }
 
 inline Block& block(int index) { return world.rooms[0].blocks[static_cast<size_t>(index)]; }
@@ -88,6 +94,7 @@ inline int activePuffs() {
 class StageTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        resetAppState();
         clearWorld();
         player.reset();
         camera.reset();

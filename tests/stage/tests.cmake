@@ -2,3 +2,9 @@
 list(APPEND YOMOGI_TEST_SOURCES
   tests/stage/collision_test.cpp
 )
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/stage/blocks_test.cpp
+)
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/stage/world_files_test.cpp
+)
