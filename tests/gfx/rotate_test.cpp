@@ -1,0 +1,127 @@
+// Turned pictures: corner arithmetic, the parallelogram mapping and the colour key.
+#include "gfx_support.h"
+
+namespace {
+
+constexpr uint32_t kNoKey = 0xFFFFFFFF;
+constexpr uint32_t kBackground = 0x010101;
+
+class Rotate : public GfxTest {};
+
+// Source pixel (x, y) holds a value naming it.
+Surface numbered(int w, int h) {
+    Surface s = deviceSurface(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) put(s, x, y, static_cast<uint32_t>(0x100 * (y + 1) + x + 1));
+    return s;
+}
+uint32_t name(int x, int y) { return static_cast<uint32_t>(0x100 * (y + 1) + x + 1); }
+
+// Everything outside the rectangle (x, y, w, h) is still background.
+int touchedOutside(const Surface& s, int x, int y, int w, int h) {
+    int count = 0;
+    for (int py = 0; py < s.height; ++py)
+        for (int px = 0; px < s.width; ++px)
+            if ((px < x || px >= x + w || py < y || py >= y + h) && at(s, px, py) != kBackground)
+                ++count;
+    return count;
+}
+
+TEST_F(Rotate, NoTurnIsAPlainOrStretchedCopy) {
+    Surface src = numbered(4, 3);
+    for (int angle : {0, 360, -360, 720}) {
+        Surface dst = deviceSurface(24, 24, kBackground);
+        rotateBlit(&dst, 5, 6, 4, 3, &src, 0, 0, 4, 3, angle, kNoKey);
+        Surface copy = deviceSurface(24, 24, kBackground);
+        copyBlit(&copy, 5, 6, 4, 3, &src, 0, 0);
+        EXPECT_EQ(dst.pixels, copy.pixels) << angle;
+    }
+    Surface big = deviceSurface(24, 24, kBackground);
+    rotateBlit(&big, 2, 2, 8, 6, &src, 0, 0, 4, 3, 0, kNoKey);
+    Surface stretched = deviceSurface(24, 24, kBackground);
+    stretchBlit(&stretched, 2, 2, 8, 6, &src, 0, 0, 4, 3);
+    EXPECT_EQ(big.pixels, stretched.pixels);
+}
+
+TEST_F(Rotate, QuarterTurnsLandOnTheSameSquare) {
+    Surface src = numbered(4, 4);
+    Surface right = deviceSurface(24, 24, kBackground);
+    rotateBlit(&right, 10, 10, 4, 4, &src, 0, 0, 4, 4, 90, kNoKey);
+    Surface left = deviceSurface(24, 24, kBackground);
+    rotateBlit(&left, 10, 10, 4, 4, &src, 0, 0, 4, 4, -90, kNoKey);
+    Surface left270 = deviceSurface(24, 24, kBackground);
+    rotateBlit(&left270, 10, 10, 4, 4, &src, 0, 0, 4, 4, 270, kNoKey);
+    for (int j = 0; j < 4; ++j)
+        for (int i = 0; i < 4; ++i) {
+            // Positive angles turn clockwise: the picture's bottom-left comes to the top-left.
+            EXPECT_EQ(at(right, 10 + i, 10 + j), name(j, 3 - i)) << i << "," << j;
+            EXPECT_EQ(at(left, 10 + i, 10 + j), name(3 - j, i)) << i << "," << j;
+        }
+    EXPECT_EQ(touchedOutside(right, 10, 10, 4, 4), 0);
+    EXPECT_EQ(touchedOutside(left, 10, 10, 4, 4), 0);
+    EXPECT_EQ(left.pixels, left270.pixels);
+}
+
+TEST_F(Rotate, OddWidthTurnsAboutTheTruncatedCentre) {
+    // 5 x 3 at (10, 10) turns about (12, 11): turned half a turn it covers columns 9..13 and
+    // rows 9..11, one pixel up and left of where it stood.
+    Surface src = numbered(5, 3);
+    Surface dst = deviceSurface(24, 24, kBackground);
+    rotateBlit(&dst, 10, 10, 5, 3, &src, 0, 0, 5, 3, 180, kNoKey);
+    for (int j = 0; j < 3; ++j)
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(at(dst, 9 + i, 9 + j), name(4 - i, 2 - j));
+    EXPECT_EQ(touchedOutside(dst, 9, 9, 5, 3), 0);
+}
+
+TEST_F(Rotate, AboutAPivot) {
+    Surface src = numbered(4, 4);
+    Surface dst = deviceSurface(24, 24, kBackground);
+    rotateBlitAbout(&dst, 10, 10, 4, 4, &src, 0, 0, 4, 4, 90, kNoKey, 0, 0);
+    for (int j = 0; j < 4; ++j)
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(at(dst, 6 + i, 10 + j), name(j, 3 - i));
+    EXPECT_EQ(touchedOutside(dst, 6, 10, 4, 4), 0);
+    // A pivot at the centre is rotateBlit itself.
+    Surface centred = deviceSurface(24, 24, kBackground);
+    rotateBlitAbout(&centred, 3, 4, 5, 7, &src, 0, 0, 4, 4, 33, kNoKey, 2, 3);
+    Surface plain = deviceSurface(24, 24, kBackground);
+    rotateBlit(&plain, 3, 4, 5, 7, &src, 0, 0, 4, 4, 33, kNoKey);
+    EXPECT_EQ(centred.pixels, plain.pixels);
+}
+
+TEST_F(Rotate, KeyPixelsAreLeftOutWithoutBlendingEdges) {
+    Surface src = numbered(20, 20);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            if ((x + y) % 3 == 0) put(src, x, y, 0xFF00FF);
+    Surface dst = deviceSurface(40, 40, kBackground);
+    rotateBlit(&dst, 10, 10, 20, 20, &src, 0, 0, 20, 20, 45, kMagenta);
+    int drawn = 0;
+    for (uint32_t p : dst.pixels) {
+        if (p == kBackground) continue;
+        ++drawn;
+        EXPECT_NE(p, 0xFF00FFu);
+        int x = static_cast<int>(p & 0xFF) - 1, y = static_cast<int>(p >> 8) - 1;
+        ASSERT_TRUE(x >= 0 && x < 20 && y >= 0 && y < 20) << std::hex << p;  // a source pixel
+    }
+    // Two thirds of a 20 x 20 picture turned by 45 degrees, give or take its rim.
+    EXPECT_GT(drawn, 400 * 2 / 3 - 40);
+    EXPECT_LT(drawn, 400 * 2 / 3 + 40);
+    // The same without a key draws the magenta pixels too.
+    Surface all = deviceSurface(40, 40, kBackground);
+    rotateBlit(&all, 10, 10, 20, 20, &src, 0, 0, 20, 20, 45, kNoKey);
+    int magenta = 0;
+    for (uint32_t p : all.pixels) magenta += p == 0xFF00FF;
+    EXPECT_GT(magenta, 100);
+}
+
+TEST_F(Rotate, DoubleSizeModeDoublesEverything) {
+    Surface src = numbered(4, 4);
+    Surface device = deviceSurface(24, 24, kBackground);
+    rotateBlitAbout(&device, 10, 10, 4, 4, &src, 0, 0, 4, 4, 90, kNoKey, 2, 0);
+    useMode(1);
+    Surface doubled = deviceSurface(24, 24, kBackground);
+    rotateBlitAbout(&doubled, 5, 5, 2, 2, &src, 0, 0, 2, 2, 90, kNoKey, 1, 0);
+    EXPECT_EQ(doubled.pixels, device.pixels);
+}
+
+}  // namespace
