@@ -3,3 +3,15 @@ list(APPEND YOMOGI_TEST_SOURCES
 )
 set_source_files_properties(tests/assets/picture_test.cpp PROPERTIES
   COMPILE_DEFINITIONS "YOMOGI_PICTUREGEN=\"${CMAKE_BINARY_DIR}/tools/picturegen\"")
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/assets/sound_test.cpp
+  tests/assets/sound_score_test.cpp
+  tools/soundgen/render.cpp
+  tools/soundgen/score.cpp
+  tools/soundgen/synth.cpp
+  tests/assets/data_test.cpp
+)
+set_source_files_properties(tests/assets/sound_test.cpp PROPERTIES
+  COMPILE_DEFINITIONS "YOMOGI_SOUNDGEN=\"${CMAKE_BINARY_DIR}/tools/soundgen\"")
+set_source_files_properties(tests/assets/data_test.cpp PROPERTIES
+  COMPILE_DEFINITIONS "YOMOGI_DATAGEN=\"${CMAKE_BINARY_DIR}/tools/datagen\"")

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace soundgen {
+
 namespace {
 
 size_t samplesFor(double seconds) { return static_cast<size_t>(std::lround(seconds * kSampleRate)); }
@@ -148,3 +150,5 @@ std::vector<float> pageTurn() {
     }
     return normalised(sound, 0.55);
 }
+
+}  // namespace soundgen

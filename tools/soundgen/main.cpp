@@ -18,6 +18,7 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+using namespace soundgen;
 
 namespace {
 

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace soundgen {
+
 namespace {
 
 double frequencyOf(double midiPitch, double cents) {
@@ -207,8 +209,15 @@ std::vector<float> renderScore(const Score& score) {
             used = true;
             for (size_t noteIndex = 0; noteIndex < voice.notes.size(); ++noteIndex) {
                 const Note& note = voice.notes[noteIndex];
-                const size_t start = static_cast<size_t>(std::lround(note.startBeat * secondsPerBeat * kSampleRate));
-                const double onSeconds = note.beats * secondsPerBeat * in.gate;
+                // Swing: a note on the second half of a beat comes late and is shortened to match.
+                double startBeat = note.startBeat, beats = note.beats;
+                const double withinBeat = startBeat - std::floor(startBeat);
+                if (std::abs(withinBeat - 0.5) < 1e-6 && beats <= 0.5 + 1e-6) {
+                    startBeat += score.swing - 0.5;
+                    beats -= score.swing - 0.5;
+                }
+                const size_t start = static_cast<size_t>(std::lround(startBeat * secondsPerBeat * kSampleRate));
+                const double onSeconds = beats * secondsPerBeat * in.gate;
                 for (size_t p = 0; p < note.pitches.size(); ++p) {
                     for (int copy = 0; copy < in.chorusVoices; ++copy) {
                         // Copies of a chorus: the first in tune, the others detuned to either side
@@ -266,3 +275,5 @@ std::vector<float> renderScore(const Score& score) {
     }
     return samples;
 }
+
+}  // namespace soundgen

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace soundgen {
+
 // One note of an instrument, mono, from its start to the end of its release.
 std::vector<double> synthesiseNote(const Instrument& instrument, double midiPitch, double onSeconds,
                                    double detuneCents, uint32_t seed);
@@ -13,3 +15,5 @@ std::vector<double> synthesiseNote(const Instrument& instrument, double midiPitc
 // The whole track. Sound that rings on past the end (note releases, echoes, the hall) is folded
 // back onto the start, so that the last sample flows into the first when the player loops it.
 std::vector<float> renderScore(const Score& score);
+
+}  // namespace soundgen

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+namespace soundgen {
+
 namespace {
 
 struct Token {
@@ -288,6 +290,9 @@ Score parseScore(const std::string& text, const std::string& file) {
             if (score.meter < 1) fault("meter must be positive");
         } else if (key == "gain") {
             score.gain = number(1);
+        } else if (key == "swing") {
+            score.swing = number(1);
+            if (score.swing < 0.5 || score.swing > 0.75) fault("swing goes from 0.5 (straight) to 0.75");
         } else if (key == "room") {
             score.roomSize = number(1);
             score.roomDamping = number(2);
@@ -320,3 +325,5 @@ Score parseScore(const std::string& text, const std::string& file) {
     if (std::abs(bars - std::round(bars)) > 1e-6) Fault(file, lineNumber)("the track does not end on a bar line");
     return score;
 }
+
+}  // namespace soundgen

@@ -6,6 +6,7 @@
 //   meter   3             beats per bar; "|" in a voice checks that a bar is full
 //   gain    0.8           loudness of the track after peak normalising (0..1)
 //   room    0.82 0.25     hall reverb: size (comb feedback) and damping
+//   swing   0.6           notes on the second half of a beat start this far into it (0.5 = straight)
 //
 //   instrument NAME
 //     wave    sine | triangle | square | saw | fm | pluck | kick | snare | hat | openhat | tom | noise
@@ -34,6 +35,8 @@
 
 #include <string>
 #include <vector>
+
+namespace soundgen {
 
 enum class Wave { Sine, Triangle, Square, Saw, Fm, Pluck, Kick, Snare, Hat, OpenHat, Tom, Noise };
 
@@ -71,6 +74,7 @@ struct Score {
     int meter = 4;
     double gain = 0.8;
     double roomSize = 0.8, roomDamping = 0.3;
+    double swing = 0.5;
     std::vector<Instrument> instruments;
     std::vector<Voice> voices;
     double totalBeats = 0.0;
@@ -80,3 +84,5 @@ struct Score {
 
 // Throws std::runtime_error naming the file and line of the first fault.
 Score parseScore(const std::string& text, const std::string& fileName);
+
+}  // namespace soundgen

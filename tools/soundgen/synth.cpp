@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace soundgen {
+
 namespace {
 
 constexpr int kTableSize = 8192;
@@ -151,3 +153,5 @@ Stereo hallReverb(const std::vector<double>& send, double roomSize, double dampi
     out.right = reverbSide(send, roomSize, damping, 12);
     return out;
 }
+
+}  // namespace soundgen

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace soundgen {
+
 constexpr int kSampleRate = 22050;
 
 // sin(2π · cycles) from a table with linear interpolation: cheaper than std::sin for the hundreds
@@ -79,3 +81,5 @@ void addEcho(Stereo& signal, double delaySeconds, double feedback, double mix);
 // A small hall (parallel combs into all-passes, different lengths per side) returned as a new
 // signal of the same length.
 Stereo hallReverb(const std::vector<double>& send, double roomSize, double damping);
+
+}  // namespace soundgen

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <fstream>
 
+namespace soundgen {
+
 namespace {
 
 void put16(std::string& out, uint16_t v) {
@@ -44,3 +46,5 @@ bool writeWav(const std::string& path, const std::vector<float>& samples, int ch
     file.write(out.data(), static_cast<std::streamsize>(out.size()));
     return static_cast<bool>(file);
 }
+
+}  // namespace soundgen

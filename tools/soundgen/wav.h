@@ -4,5 +4,9 @@
 #include <string>
 #include <vector>
 
+namespace soundgen {
+
 // Interleaved samples in -1..1, clipped to 16 bits when written.
 bool writeWav(const std::string& path, const std::vector<float>& samples, int channels, int rate);
+
+}  // namespace soundgen
