@@ -8,3 +8,9 @@ list(APPEND YOMOGI_TEST_SOURCES
 list(APPEND YOMOGI_TEST_SOURCES
   tests/stage/world_files_test.cpp
 )
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/stage/blocks_draw_test.cpp
+)
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/stage/world_scenario_test.cpp
+)
