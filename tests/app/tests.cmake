@@ -1,0 +1,6 @@
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/app/frame_test.cpp
+  tests/app/fade_test.cpp
+  tests/app/runner_script_test.cpp
+  tests/app/runner_test.cpp
+)

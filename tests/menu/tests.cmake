@@ -1,0 +1,3 @@
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/menu/logo_test.cpp
+)

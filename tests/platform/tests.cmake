@@ -1,0 +1,3 @@
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/platform/platform_test.cpp
+)
