@@ -76,11 +76,13 @@ namespace {
 
 void drawClearBoard(Surface* target) {
     const int opacity = results.texts[1].opacity;
-    blendBlit(target, 32, results.texts[1].y - 10, 576, 384, results.board.get(), 0, 0, 576, 384,
+    if (results.board)
+        blendBlit(target, 32, results.texts[1].y - 10, 576, 384, results.board.get(), 0, 0, 576, 384,
               static_cast<int16_t>(opacity), kMagenta);
     const size_t count = results.images.size();
     for (size_t i = 0; i < count; ++i) {
         const ImageItem& image = results.images[i];
+        if (!image.surface) continue;
         if (i + 1 == count) {
             // The new-record label, whole, only when the clear beat the record.
             if (results.newRecord == 1)
@@ -97,7 +99,7 @@ void drawRankMark(Surface* target, const TextItem& rankText) {
     if (world.targetRoom < 0 || world.targetRoom >= static_cast<int>(world.rooms.size())) return;
     const int rank = world.rooms[static_cast<size_t>(world.targetRoom)].bestRank;
     // Whatever the score file holds is shown; a value far outside the marks shows nothing.
-    if (rank < 0 || rank > 1000) return;
+    if (rank < 0 || rank > 1000 || !fonts.rankFontSurface) return;
     blendBlit(target, rankText.x + rankText.width - 8, rankText.y - 16, 48, 64,
               fonts.rankFontSurface.get(), 16 * rank, 0, 16, 16,
               static_cast<int16_t>(rankText.opacity), kMagenta);
