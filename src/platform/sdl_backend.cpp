@@ -145,8 +145,23 @@ bool setDisplay(int x, int y, int width, int height, int mode, bool borderless,
                 const char* titleUtf8) {
     SDL_SetWindowTitle(sdl.window, titleUtf8);
     if (mode == 2) {
-        // Full screen at the desktop's own resolution, the picture letterboxed in the middle.
-        if (SDL_SetWindowFullscreen(sdl.window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
+        // Full screen at the desktop's own resolution, the picture letterboxed in the middle. The
+        // window is first made a frameless one of the picture's size in the corner, so that a
+        // desktop that does not honour full screen still shows the whole picture.
+        int oldX = 0, oldY = 0, oldW = 0, oldH = 0;
+        SDL_GetWindowPosition(sdl.window, &oldX, &oldY);
+        SDL_GetWindowSize(sdl.window, &oldW, &oldH);
+        bool oldBordered = (SDL_GetWindowFlags(sdl.window) & SDL_WINDOW_BORDERLESS) == 0;
+        SDL_SetWindowBordered(sdl.window, SDL_FALSE);
+        SDL_SetWindowSize(sdl.window, width, height);
+        SDL_SetWindowPosition(sdl.window, 0, 0);
+        if (SDL_SetWindowFullscreen(sdl.window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+            // Refused: the window stays as it was.
+            SDL_SetWindowBordered(sdl.window, oldBordered ? SDL_TRUE : SDL_FALSE);
+            SDL_SetWindowSize(sdl.window, oldW, oldH);
+            SDL_SetWindowPosition(sdl.window, oldX, oldY);
+            return false;
+        }
         SDL_ShowWindow(sdl.window);
         SDL_RaiseWindow(sdl.window);
         SDL_ShowCursor(SDL_DISABLE);
