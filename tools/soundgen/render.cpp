@@ -183,7 +183,7 @@ std::vector<double> synthesiseNote(const Instrument& in, double midiPitch, doubl
     return out;
 }
 
-std::vector<float> renderScore(const Score& score) {
+std::vector<float> renderScore(const Score& score, bool normalise) {
     const double secondsPerBeat = score.secondsPerBeat();
     const size_t loopFrames = static_cast<size_t>(std::lround(score.totalBeats * secondsPerBeat * kSampleRate));
     const size_t tailFrames = static_cast<size_t>(6 * kSampleRate);
@@ -267,7 +267,7 @@ std::vector<float> renderScore(const Score& score) {
 
     double peak = 1e-9;
     for (size_t i = 0; i < loopFrames; ++i) peak = std::max({peak, std::abs(mix.left[i]), std::abs(mix.right[i])});
-    const double scale = 0.9 * score.gain / peak;
+    const double scale = normalise ? 0.9 * score.gain / peak : 1.0;
     std::vector<float> samples(loopFrames * 2);
     for (size_t i = 0; i < loopFrames; ++i) {
         samples[2 * i] = static_cast<float>(mix.left[i] * scale);
