@@ -19,14 +19,15 @@
 #include "sources.h"
 
 namespace pg {
+namespace {
 
 struct GlyphBlock {
     int x, y, columns;
     const char* chars;  // UTF-8; the full-width space marks a filler in the kana blocks
 };
 
-// Shared with the tests through the same text, in the game's order.
-const GlyphBlock kGlyphBlocks[6] = {
+// The characters of each block in the game's order.
+constexpr GlyphBlock kGlyphBlocks[6] = {
     {0, 0, 5,
      "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもや　ゆ　よらりるれろわ　　　をん　　　　"
      "ぁぃぅぇぉゃ　ゅ　ょがぎぐげござじずぜぞだぢづでどばびぶべぼぱぴぷぺぽ　　っ"},
@@ -38,8 +39,6 @@ const GlyphBlock kGlyphBlocks[6] = {
     {160, 144, 10, "０１２３４５６７８９"},
     {0, 304, 15, "ー！？”＆＋－：「」。、☆％￥・　"},
 };
-
-namespace {
 
 struct SheetStyle {
     Colour key;

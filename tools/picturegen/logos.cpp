@@ -87,23 +87,29 @@ Image studioLogo() {
 }
 
 Image titleLogo() {
-    // 600 x 264: "ヨモギとユラユラの城" in big pixel letters, moonlit, with a gold rim
+    // 600 x 264: "ヨモギとユラユラの城" in big pixel letters of moonlight, rimmed in gold,
+    // a crescent behind the castle's name and a sprig of mugwort under Yomogi's
     Image img(600, 264, kMagenta);
-    std::u32string line1 = utf32("ヨモギと"), line2 = utf32("ユラユラの城");
-    Mask m1 = textMask(line1), m2 = textMask(line2);
-    int s1 = 5, s2 = 5;
-    int x1 = (600 - m1.w * s1) / 2, x2 = (600 - m2.w * s2) / 2;
-    auto letters = [&](const Mask& m, int x, int y, int s) {
+    disc(img, 520, 92, 56, pal("moon1"));
+    disc(img, 544, 74, 50, kMagenta);
+    ring(img, 520, 92, 56, 54, pal("moon0"));
+    disc(img, 544, 74, 50, kMagenta);
+    Mask m1 = textMask(utf32("ヨモギと")), m2 = textMask(utf32("ユラユラの城"));
+    const int s = 5;
+    auto letters = [&](const Mask& m, int x, int y) {
         stamp(img, grown(m, 1), x - s, y - s, s, pal("night0"));
-        stampRamp(img, m, x + s / 2, y + s / 2, s, {pal("gold1")});
+        stamp(img, m, x + s / 2, y + s / 2, s, pal("gold1"));
         stampRamp(img, m, x, y, s, {pal("moon2"), pal("moon1"), pal("moon0"), pal("ghost2")});
     };
-    letters(m1, x1, 28, s1);
-    letters(m2, x2, 132, s2);
-    // a sprig of mugwort and a little crescent as ornaments
-    for (int k = 0; k < 6; ++k) ellipse(img, 40 + k * 12, 240 - (k % 2) * 6, 6, 3, k % 2 ? pal("leaf3") : pal("leaf2"));
-    disc(img, 548, 236, 14, pal("moon2"));
-    disc(img, 556, 230, 12, kMagenta);
+    letters(m1, 60, 20);
+    letters(m2, (600 - m2.w * s) / 2, 128);
+    // the sprig: a stem with leaves along the bottom
+    hline(img, 40, 240, 250, pal("leaf1"));
+    for (int k = 0; k < 9; ++k) {
+        int x = 50 + k * 22;
+        ellipse(img, x, 244 - (k % 2) * 12 + 6, 8, 4, k % 2 ? pal("leaf3") : pal("leaf2"));
+        img.set(x - 4, 244 - (k % 2) * 12 + 5, pal("leaf4"));
+    }
     outline(img, kMagenta, pal("night0"));
     return img;
 }
