@@ -10,6 +10,7 @@ list(APPEND YOMOGI_TEST_SOURCES
   tools/soundgen/score.cpp
   tools/soundgen/synth.cpp
   tests/assets/data_test.cpp
+  tests/assets/data_readers_test.cpp
 )
 set_source_files_properties(tests/assets/sound_test.cpp PROPERTIES
   COMPILE_DEFINITIONS "YOMOGI_SOUNDGEN=\"${CMAKE_BINARY_DIR}/tools/soundgen\"")
