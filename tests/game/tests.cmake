@@ -5,3 +5,6 @@ list(APPEND YOMOGI_TEST_SOURCES
 list(APPEND YOMOGI_TEST_SOURCES
   tests/game/player_test.cpp
 )
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/game/player_draw_test.cpp
+)
