@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/app.h"
@@ -37,6 +38,21 @@ void BM_LoadWorld(benchmark::State& state) {
     std::filesystem::current_path(previous);
 }
 BENCHMARK(BM_LoadWorld)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The five text files of world 0 read and checked, without building anything.
+void BM_ReadWorldText(benchmark::State& state) {
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(YOMOGI_GAME_DIR);
+    std::string fault;
+    for (auto _ : state) {
+        if (!checkWorldFiles(0, fault)) {
+            state.SkipWithError("world 0 could not be read");
+            break;
+        }
+    }
+    std::filesystem::current_path(previous);
+}
+BENCHMARK(BM_ReadWorldText)->Unit(benchmark::kMicrosecond);
 
 // The turned copies alone: three 320 x 2560 tile sheets and three 320 x 640 block sheets.
 void BM_TurnSheets(benchmark::State& state) {

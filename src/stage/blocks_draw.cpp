@@ -17,7 +17,7 @@ bool drawnInPass(const Block& block, int pass) {
 }
 
 void drawBlock(Surface* target, const Room& room, const Block& block, int x, int y) {
-    const Surface* sheet = world.blockSheets[(room.orientation + block.param) % 4].get();
+    const Surface* sheet = world.blockSheets[((room.orientation + block.param) % 4 + 4) % 4].get();
     if (!sheet || !target) return;
     const int sx = block.tick / 5 * kBlockSize, sy = (block.type / 10 - 3) * kBlockSize;
     if (block.type == kBlockArrow)
