@@ -28,12 +28,9 @@ void seal(Image& img, int x0, int y0, bool glowing) {
     rect(s, 96, 90, 8, 12, glowing ? pal("torch4") : pal("torch3"));
     disc(s, 140, 60, 14, pal("moon2"));
     disc(s, 146, 55, 12, pal("night3"));
-    // a sprig of mugwort curling round the badge
-    for (int k = 0; k < 9; ++k) {
-        double a = M_PI * (0.7 + k * 0.08);
-        int lx = 100 + int(std::lround(84 * std::cos(a))), ly = 80 + int(std::lround(58 * std::sin(a)));
-        ellipse(s, lx, ly, 4, 2, k % 2 ? pal("leaf3") : pal("leaf2"));
-    }
+    // a sprig of mugwort across the foot of the badge
+    blitAll(s, 76, 124, sprite("sprig"), kMagenta);
+    blitAll(s, 100, 124, mirrored(sprite("sprig")), kMagenta);
     // the stamp band at (35, 20), 135 x 20, with the studio's name
     rect(s, 35, 20, 135, 20, glowing ? pal("red2") : pal("red1"));
     frame(s, 35, 20, 135, 20, pal("red0"));
@@ -103,13 +100,9 @@ Image titleLogo() {
     };
     letters(m1, 60, 20);
     letters(m2, (600 - m2.w * s) / 2, 128);
-    // the sprig: a stem with leaves along the bottom
-    hline(img, 40, 240, 250, pal("leaf1"));
-    for (int k = 0; k < 9; ++k) {
-        int x = 50 + k * 22;
-        ellipse(img, x, 244 - (k % 2) * 12 + 6, 8, 4, k % 2 ? pal("leaf3") : pal("leaf2"));
-        img.set(x - 4, 244 - (k % 2) * 12 + 5, pal("leaf4"));
-    }
+    // a sprig of mugwort under Yomogi's name
+    blitAll(img, 60, 96, scaled(sprite("sprig"), 3), kMagenta);
+    blitAll(img, 132, 96, scaled(mirrored(sprite("sprig")), 3), kMagenta);
     outline(img, kMagenta, pal("night0"));
     return img;
 }

@@ -388,18 +388,13 @@ void glowCell(Image& img, int x0, int y0) {
 }
 
 void batFrame(Image& img, int x0, int y0, int f) {
-    // a bat hanging from the ceiling; frames 0..5 blink its eyes shut and open again
-    vline(img, x0 + 16, y0, y0 + 3, pal("iron2"));
-    ellipse(img, x0 + 16, y0 + 10, 5, 7, pal("stone1"));
-    polygon(img, {x0 + 11, y0 + 5, x0 + 4, y0 + 8, x0 + 6, y0 + 14, x0 + 11, y0 + 15}, pal("stone0"));
-    polygon(img, {x0 + 21, y0 + 5, x0 + 28, y0 + 8, x0 + 26, y0 + 14, x0 + 21, y0 + 15}, pal("stone0"));
-    img.set(x0 + 14, y0 + 16, pal("stone2"));
-    img.set(x0 + 18, y0 + 16, pal("stone2"));
+    // the hand-drawn bat hanging from the ceiling; frames 0..5 blink its eyes shut and open
+    blitAll(img, x0 + 8, y0, sprite("bat"), kMagenta);
     static const int lid[6] = {0, 1, 2, 2, 1, 0};
-    Colour eye = lid[f] == 0 ? pal("red3") : lid[f] == 1 ? pal("red1") : pal("stone1");
-    img.set(x0 + 14, y0 + 11, eye);
-    img.set(x0 + 18, y0 + 11, eye);
-    if (lid[f] == 0) { img.set(x0 + 14, y0 + 10, pal("red2")); img.set(x0 + 18, y0 + 10, pal("red2")); }
+    Colour eye = lid[f] == 0 ? pal("red3") : lid[f] == 1 ? pal("red1") : pal("stone2");
+    img.set(x0 + 14, y0 + 10, eye);
+    img.set(x0 + 17, y0 + 10, eye);
+    if (lid[f] == 0) { img.set(x0 + 14, y0 + 9, pal("red2")); img.set(x0 + 17, y0 + 9, pal("red2")); }
 }
 
 // The two-frame decorations of rows 15-23 and 26-33.
