@@ -37,3 +37,11 @@ add_custom_command(
   COMMENT "Drawing the game's pictures"
   VERBATIM)
 list(APPEND YOMOGI_ASSET_STAMPS ${YOMOGI_PICTURE_STAMP})
+
+# A contact sheet of every picture at 1:1 with its name, for reviewing the set as a whole:
+#   cmake --build <build> --target picture_gallery   ->   <build>/picture_gallery.bmp
+add_custom_target(picture_gallery
+  COMMAND picturegen --content ${CMAKE_SOURCE_DIR}/content/pictures --gallery ${CMAKE_BINARY_DIR}/picture_gallery.bmp
+  DEPENDS picturegen
+  COMMENT "Drawing the picture gallery"
+  VERBATIM)
