@@ -20,4 +20,4 @@ target_compile_definitions(yomogi_tests PRIVATE
 add_dependencies(yomogi_tests yomogi assets)
 gtest_discover_tests(yomogi_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-  PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
+  PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
