@@ -51,6 +51,8 @@ std::string findJapaneseMonospaceFont() {
             FcPatternDestroy(request);
             if (!found.empty()) break;
         }
+        // The font's file name is all we keep; fontconfig's tables are not needed any more.
+        FcFini();
     }
     return found;
 }
