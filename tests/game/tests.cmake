@@ -1,6 +1,7 @@
 # Tests of the game subsystem.
 list(APPEND YOMOGI_TEST_SOURCES
   tests/game/companions_test.cpp
+  tests/game/companions_scenario_test.cpp
 )
 list(APPEND YOMOGI_TEST_SOURCES
   tests/game/player_test.cpp
