@@ -90,10 +90,23 @@ void blendBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, int
     // either way.
     if (amount == 0) return;  // trunc(d * 1 + s * 0) keeps every pixel as it was
     if (amount == 100) {
-        // trunc(s * 1 + d * 0) is s: a keyed copy.
-        mixRows(dst, src, plan, [key](uint32_t s, uint32_t d) {
-            return (s & 0xFFFFFF) == key ? d : (s & 0xFFFFFF);
-        });
+        // trunc(s * 1 + d * 0) is s: a keyed copy, which writes only the pixels it draws.
+        for (int j = 0; j < plan.rows; ++j) {
+            uint32_t* out = dst->row(plan.dstY + j) + plan.dstX;
+            const uint32_t* in = src->row(plan.rowMap[j]);
+            if (plan.unscaledX) {
+                in += plan.colMap[0];
+                for (int i = 0; i < plan.cols; ++i) {
+                    const uint32_t s = in[i] & 0xFFFFFF;
+                    if (s != key) out[i] = s;
+                }
+            } else {
+                for (int i = 0; i < plan.cols; ++i) {
+                    const uint32_t s = in[plan.colMap[i]] & 0xFFFFFF;
+                    if (s != key) out[i] = s;
+                }
+            }
+        }
         return;
     }
     const PercentMix mix(amount);

@@ -133,6 +133,14 @@ void alphaBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, int
     if (!planStretch(plan, dst, x, y, w, h, src, sx, sy, sw, sh)) return;
     opacity = std::clamp(opacity, 0, 255);
     if (opacity == 0) return;  // (d * 255) / 255 leaves every pixel as it was
+    if (opacity == 255) {      // (s * 255) / 255 is the source itself
+        for (int j = 0; j < plan.rows; ++j) {
+            uint32_t* out = dst->row(plan.dstY + j) + plan.dstX;
+            const uint32_t* in = src->row(plan.rowMap[j]);
+            for (int i = 0; i < plan.cols; ++i) out[i] = in[plan.colMap[i]] & 0xFFFFFF;
+        }
+        return;
+    }
     const OpacityMix mix(opacity);
     for (int j = 0; j < plan.rows; ++j) {
         uint32_t* out = dst->row(plan.dstY + j) + plan.dstX;

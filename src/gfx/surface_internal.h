@@ -39,20 +39,19 @@ inline const Surface* distinctSource(const Surface* src, const Surface* dst, Sur
 }
 
 // Constant-opacity mix of one pixel, source over destination, per channel
-// (s * a + d * (255 - a)) / 255 truncated; a in 0..255.
+// (s * a + d * (255 - a)) / 255 truncated; a in 0..255. Red and blue are mixed side by side in one
+// word (each lane's sum stays below 65536), and the division by 255 is the exact
+// floor(x / 255) = (x + 1 + (x >> 8)) >> 8, which holds for every x up to 255 * 255.
 struct OpacityMix {
-    uint16_t source[256];
-    uint16_t destination[256];
-    explicit OpacityMix(int opacity) {
-        for (int v = 0; v < 256; ++v) {
-            source[v] = static_cast<uint16_t>(v * opacity);
-            destination[v] = static_cast<uint16_t>(v * (255 - opacity));
-        }
+    uint32_t a, b;  // source and destination weights
+    explicit OpacityMix(int opacity)
+        : a(static_cast<uint32_t>(opacity)), b(static_cast<uint32_t>(255 - opacity)) {}
+    static uint32_t divide255(uint32_t lanes, uint32_t laneMask, uint32_t ones) {
+        return ((lanes + ones + ((lanes >> 8) & laneMask)) >> 8) & laneMask;
     }
     uint32_t operator()(uint32_t s, uint32_t d) const {
-        uint32_t r = (source[(s >> 16) & 0xFF] + destination[(d >> 16) & 0xFF]) / 255u;
-        uint32_t g = (source[(s >> 8) & 0xFF] + destination[(d >> 8) & 0xFF]) / 255u;
-        uint32_t b = (source[s & 0xFF] + destination[d & 0xFF]) / 255u;
-        return (r << 16) | (g << 8) | b;
+        uint32_t redBlue = (s & 0xFF00FFu) * a + (d & 0xFF00FFu) * b;
+        uint32_t green = ((s >> 8) & 0xFFu) * a + ((d >> 8) & 0xFFu) * b;
+        return divide255(redBlue, 0x00FF00FFu, 0x00010001u) | (divide255(green, 0xFFu, 1u) << 8);
     }
 };

@@ -117,6 +117,28 @@ TEST_F(Blend, ConstantOpacity) {
     EXPECT_EQ(direct.pixels, half.pixels);
 }
 
+TEST_F(Blend, ConstantOpacityIsExactForEveryPairOfChannelValues) {
+    // Source channel values run along x, destination values along y, in all three channels.
+    Surface src = deviceSurface(256, 256), base = deviceSurface(256, 256);
+    for (uint32_t y = 0; y < 256; ++y)
+        for (uint32_t x = 0; x < 256; ++x) {
+            put(src, x, y, (x << 16) | ((255 - x) << 8) | x);
+            put(base, x, y, (y << 16) | (y << 8) | (255 - y));
+        }
+    for (int a = 0; a <= 255; a += 1) {
+        Surface dst = base;
+        alphaBlit(&dst, 0, 0, 256, 256, &src, 0, 0, 256, 256, a);
+        int wrong = 0;
+        for (uint32_t y = 0; y < 256; ++y)
+            for (uint32_t x = 0; x < 256; ++x) {
+                auto mix = [a](uint32_t s, uint32_t d) { return (s * a + d * (255 - a)) / 255; };
+                uint32_t want = (mix(x, y) << 16) | (mix(255 - x, y) << 8) | mix(x, 255 - y);
+                wrong += at(dst, x, y) != want;
+            }
+        ASSERT_EQ(wrong, 0) << "opacity " << a;
+    }
+}
+
 TEST_F(Blend, AdditiveMixSaturatesEveryChannelOnItsOwn) {
     Surface src = deviceSurface(4, 1);
     put(src, 0, 0, 0xFFFFFF);

@@ -1,0 +1,3 @@
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/audio/audio_test.cpp
+)

@@ -1,0 +1,4 @@
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/input/buttons_test.cpp
+  tests/input/key_config_test.cpp
+)
