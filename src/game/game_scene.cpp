@@ -41,7 +41,10 @@ void gameEntry() {
         freePlayer();
         freeCompanions();
         if (runner.worldGiven) exitWithStatus(2);
-        installSceneAfterWorld();
+        // The world select takes the player back once it is in the game; until then there is
+        // no other scene to go to, and entering the same broken world again would only repeat
+        // the message, so the run ends here.
+        app.quitRequested = 1;
         return;
     }
     createCamera();

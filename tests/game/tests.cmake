@@ -1,5 +1,12 @@
 # Tests of the game subsystem.
 list(APPEND YOMOGI_TEST_SOURCES
+  tests/game/replay_test.cpp
+  tests/game/scenario_test.cpp
+  tests/game/cells_test.cpp
+  tests/game/turning_test.cpp
+  tests/game/camera_effects_test.cpp
+)
+list(APPEND YOMOGI_TEST_SOURCES
   tests/game/companions_test.cpp
   tests/game/companions_scenario_test.cpp
 )
