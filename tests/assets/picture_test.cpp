@@ -199,6 +199,32 @@ TEST(Pictures, TileSheetHasEveryRowTheCellsDraw) {
     EXPECT_GT(centre >> 16, (centre & 0xFF)) << "a warm glow: more red than blue";
 }
 
+TEST(Pictures, SpecialCellsOpenFrameByFrame) {
+    Bmp b = load("bmp/mod.bmp");
+    ASSERT_TRUE(b.ok);
+    auto count = [&](int col, int row, auto pred) {
+        int n = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) n += pred(b.at(col * 32 + x, row * 32 + y));
+        return n;
+    };
+    auto warm = [](uint32_t p) { return p != kMagenta && int(p >> 16) > int(p & 0xFF) + 60; };
+    auto bright = [](uint32_t p) { return p != kMagenta && ((p >> 16) + ((p >> 8) & 0xFF) + (p & 0xFF)) > 600; };
+    // a door lets more of the lit room behind it show with every frame of its opening
+    for (int row = 8; row <= 12; ++row) {
+        for (int f = 1; f < 7; ++f)
+            EXPECT_GE(count(f, row, warm), count(f - 1, row, warm)) << "door row " << row << " frame " << f;
+        EXPECT_GT(count(6, row, warm), count(0, row, warm) + 40) << "door row " << row;
+    }
+    // the goal fills with moonlight as it opens
+    EXPECT_GT(count(6, 7, bright), count(0, 7, bright));
+    // the start cell facing right is the one facing left, mirrored
+    for (int f = 0; f < 7; ++f)
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                ASSERT_EQ(b.at(f * 32 + x, 5 * 32 + y), b.at(f * 32 + 31 - x, 6 * 32 + y)) << "frame " << f;
+}
+
 TEST(Pictures, BlockSheetHasEveryTypeWithItsFrames) {
     Bmp b = load("bmp/block.bmp");
     ASSERT_TRUE(b.ok);
