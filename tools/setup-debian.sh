@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
   googletest libgtest-dev libbenchmark-dev
   fonts-unifont fonts-ipafont-gothic
+  libfreetype-dev
 )
 
 missing=()
