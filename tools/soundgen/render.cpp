@@ -265,13 +265,26 @@ std::vector<float> renderScore(const Score& score, bool normalise) {
         mix.right[(i - loopFrames) % loopFrames] += mix.right[i];
     }
 
-    double peak = 1e-9;
-    for (size_t i = 0; i < loopFrames; ++i) peak = std::max({peak, std::abs(mix.left[i]), std::abs(mix.right[i])});
-    const double scale = normalise ? 0.9 * score.gain / peak : 1.0;
+    // Level: every track is brought to about the same loudness (its RMS at 0.2 × gain), but never
+    // so far that its peaks go beyond 1.35; a soft knee from 0.6 then rounds those peaks off below
+    // full scale. The knee is a fixed curve per sample, so the seam stays as smooth as the music.
+    double peak = 1e-9, energy = 0.0;
+    for (size_t i = 0; i < loopFrames; ++i) {
+        peak = std::max({peak, std::abs(mix.left[i]), std::abs(mix.right[i])});
+        energy += mix.left[i] * mix.left[i] + mix.right[i] * mix.right[i];
+    }
+    const double rms = std::sqrt(energy / (2.0 * static_cast<double>(loopFrames))) + 1e-12;
+    const double scale = normalise ? std::min(0.2 * score.gain / rms, 1.35 / peak) : 1.0;
+    auto softKnee = [normalise](double x) {
+        constexpr double kKnee = 0.6, kRoom = 0.35;
+        const double size = std::abs(x);
+        if (!normalise || size <= kKnee) return x;
+        return std::copysign(kKnee + kRoom * std::tanh((size - kKnee) / kRoom), x);
+    };
     std::vector<float> samples(loopFrames * 2);
     for (size_t i = 0; i < loopFrames; ++i) {
-        samples[2 * i] = static_cast<float>(mix.left[i] * scale);
-        samples[2 * i + 1] = static_cast<float>(mix.right[i] * scale);
+        samples[2 * i] = static_cast<float>(softKnee(mix.left[i] * scale));
+        samples[2 * i + 1] = static_cast<float>(softKnee(mix.right[i] * scale));
     }
     return samples;
 }

@@ -14,8 +14,9 @@ std::vector<double> synthesiseNote(const Instrument& instrument, double midiPitc
 
 // The whole track. Sound that rings on past the end (note releases, echoes, the hall) is folded
 // back onto the start, so that the last sample flows into the first when the player loops it.
-// Normally the loudest sample is brought to 0.9 × the score's gain; without normalising, the
-// mix comes out at the instruments' own levels, for comparing one instrument against the others.
+// Normally the track is brought to a common loudness scaled by the score's gain, its peaks kept
+// below full scale; without normalising, the mix comes out at the instruments' own levels, for
+// comparing one instrument against the others.
 std::vector<float> renderScore(const Score& score, bool normalise = true);
 
 }  // namespace soundgen

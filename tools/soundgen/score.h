@@ -4,7 +4,7 @@
 //   title   Opening
 //   tempo   84            quarter-note beats per minute
 //   meter   3             beats per bar; "|" in a voice checks that a bar is full
-//   gain    0.8           loudness of the track after peak normalising (0..1)
+//   gain    0.8           loudness of the track, 1 being the loudest we mix to
 //   room    0.82 0.25     hall reverb: size (comb feedback) and damping
 //   swing   0.6           notes on the second half of a beat start this far into it (0.5 = straight)
 //
