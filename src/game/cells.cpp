@@ -89,6 +89,10 @@ static void countDown(Cell& cell) {
 void doorCell(int index) {
     Cell& cell = cellAt(index);
     const Room& room = currentRoomRef();
+    // A door to a room the world does not have stays shut: opening it would show the records
+    // of a room that is not there and glide the view to nowhere.
+    const int doorRoom = (cell.tile - 230) / 10 + 1;
+    if (doorRoom >= static_cast<int>(world.rooms.size())) return;
     const bool upright = (room.orientation + cell.param) % 4 == 0;
     if (!upright) {
         if (game.resultPhase != 0 && game.resultStep == resultRank && room.turnState != 0) game.resultPhase = 3;
@@ -103,7 +107,7 @@ void doorCell(int index) {
             game.resultChoice = 0;
             game.resultStep = resultRank;
             game.resultPhase = 0;
-            world.targetRoom = (cell.tile - 230) / 10 + 1;
+            world.targetRoom = doorRoom;
         }
         if (cell.counter >= 30) {
             cell.counter = 30;

@@ -22,10 +22,12 @@ protected:
         return room.cells[static_cast<size_t>(row * room.width + column)];
     }
     // The room as the room reset leaves it: cells with their procedures.
-    Room& build(const Grid& grid) {
-        Room& room = buildRoom(grid);
+    Room& build(const Grid& grid, int rooms = 1) {
+        buildRoom(grid);
+        world.rooms.resize(static_cast<size_t>(rooms));
+        world.roomCount = rooms;
         setupCells(0);
-        return room;
+        return world.rooms[0];
     }
     // Stands the player in cell (row, column) of a room whose floor is the row below.
     void standIn(int row, int column, int contact = 5) { putPlayer(column * 32 + 4, row * 32 + 8, playerNormal, contact); }
@@ -126,7 +128,7 @@ TEST_F(CellTest, GoalIgnoresAPlayerInTheAirOrNotNormal) {
 TEST_F(CellTest, DoorOpensUnderAStandingPlayerShowsRankAndLeadsThrough) {
     Grid grid = walledRoom(10);
     grid[8][3] = 250;  // door to room 3
-    build(grid);
+    build(grid, 4);
     standIn(8, 3);
     runCells();
     EXPECT_EQ(at(8, 3).counter, 1);
@@ -154,7 +156,7 @@ TEST_F(CellTest, DoorOpensUnderAStandingPlayerShowsRankAndLeadsThrough) {
 TEST_F(CellTest, WalkingOutOfADoorClosesItAndItsPanel) {
     Grid grid = walledRoom(10);
     grid[8][3] = 230;
-    build(grid);
+    build(grid, 2);
     standIn(8, 3);
     for (int i = 0; i < 10; ++i) runCells();
     EXPECT_EQ(at(8, 3).counter, 10);
@@ -171,7 +173,7 @@ TEST_F(CellTest, WalkingOutOfADoorClosesItAndItsPanel) {
 TEST_F(CellTest, DoorTurnedOnceWorksWhenTheRoomIsTurnedTheOtherWay) {
     Grid grid = walledRoom(10);
     grid[8][3] = 1230;
-    Room& room = build(grid);
+    Room& room = build(grid, 2);
     standIn(8, 3);
     runCells();
     EXPECT_EQ(at(8, 3).counter, 0);
@@ -181,6 +183,17 @@ TEST_F(CellTest, DoorTurnedOnceWorksWhenTheRoomIsTurnedTheOtherWay) {
     EXPECT_EQ(at(8, 3).counter, 1);
     EXPECT_EQ(game.resultStep, &resultRank);
     EXPECT_EQ(world.targetRoom, 1);
+}
+
+TEST_F(CellTest, ADoorToARoomTheWorldDoesNotHaveStaysShut) {
+    Grid grid = walledRoom(10);
+    grid[8][3] = 270;  // door to room 5 in a world of three rooms
+    build(grid, 3);
+    standIn(8, 3);
+    for (int i = 0; i < 40; ++i) runCells();
+    EXPECT_EQ(at(8, 3).counter, 0);
+    EXPECT_EQ(game.resultStep, nullptr);
+    EXPECT_EQ(world.targetRoom, 0);
 }
 
 TEST_F(CellTest, StartCellOffersToLeaveAfterThirtyFrames) {
