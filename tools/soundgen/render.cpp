@@ -216,7 +216,14 @@ std::vector<float> renderScore(const Score& score, bool normalise) {
                     startBeat += score.swing - 0.5;
                     beats -= score.swing - 0.5;
                 }
-                const size_t start = static_cast<size_t>(std::lround(startBeat * secondsPerBeat * kSampleRate));
+                // A player's hand: a small, fixed-seed nudge in time and strength per note (the same
+                // for every pitch and chorus copy of it, so chords stay together). The first note
+                // of the track is never moved earlier than the loop start.
+                Noise hand(static_cast<uint32_t>(voiceIndex * 104729u + noteIndex * 31u + 7u));
+                const double nudgeSeconds = score.humaniseMs / 1000.0 * hand.next();
+                const double strength = 1.0 + (score.humaniseMs > 0.0 ? 0.06 * hand.next() : 0.0);
+                const double startSeconds = std::max(0.0, startBeat * secondsPerBeat + nudgeSeconds);
+                const size_t start = static_cast<size_t>(std::lround(startSeconds * kSampleRate));
                 const double onSeconds = beats * secondsPerBeat * in.gate;
                 for (size_t p = 0; p < note.pitches.size(); ++p) {
                     for (int copy = 0; copy < in.chorusVoices; ++copy) {
@@ -232,7 +239,8 @@ std::vector<float> renderScore(const Score& score, bool normalise) {
                                                           in.chorusCents * offset, seed);
                         double left = 0.0, right = 0.0;
                         panGains(pan, left, right);
-                        const double level = in.volume * note.velocity / std::sqrt(static_cast<double>(in.chorusVoices));
+                        const double level =
+                            in.volume * note.velocity * strength / std::sqrt(static_cast<double>(in.chorusVoices));
                         const double send = echoed ? 0.0 : 0.5 * in.reverbSend * (left + right) * level;
                         const size_t count = std::min(sound.size(), frames - std::min(frames, start));
                         for (size_t i = 0; i < count; ++i) {

@@ -293,6 +293,9 @@ Score parseScore(const std::string& text, const std::string& file) {
         } else if (key == "swing") {
             score.swing = number(1);
             if (score.swing < 0.5 || score.swing > 0.75) fault("swing goes from 0.5 (straight) to 0.75");
+        } else if (key == "humanise") {
+            score.humaniseMs = number(1);
+            if (score.humaniseMs < 0.0 || score.humaniseMs > 30.0) fault("humanise takes 0..30 milliseconds");
         } else if (key == "room") {
             score.roomSize = number(1);
             score.roomDamping = number(2);

@@ -7,6 +7,8 @@
 //   gain    0.8           loudness of the track, 1 being the loudest we mix to
 //   room    0.82 0.25     hall reverb: size (comb feedback) and damping
 //   swing   0.6           notes on the second half of a beat start this far into it (0.5 = straight)
+//   humanise 6            each note starts up to this many milliseconds early or late and a little
+//                         softer or louder, the same way on every render
 //
 //   instrument NAME
 //     wave    sine | triangle | square | saw | fm | pluck | kick | snare | hat | openhat | tom | noise
@@ -75,6 +77,7 @@ struct Score {
     double gain = 0.8;
     double roomSize = 0.8, roomDamping = 0.3;
     double swing = 0.5;
+    double humaniseMs = 0.0;
     std::vector<Instrument> instruments;
     std::vector<Voice> voices;
     double totalBeats = 0.0;
