@@ -119,3 +119,21 @@ TEST(MusicRender, NotesSoundAtTheirPitch) {
     }
     EXPECT_NEAR(crossings, 220, 1);
 }
+
+TEST(MusicRender, SwingDelaysTheSecondHalfOfABeat) {
+    auto onsetSeconds = [](const std::string& settings) {
+        const Score score = parseScore(std::string(kHeader) + settings + "voice lead\n r:1/2 A4:1/2 r:3\nend\n",
+                                       "test.score");
+        const auto samples = renderScore(score);
+        float peak = 0.0f;
+        for (float v : samples) peak = std::max(peak, std::abs(v));
+        for (size_t i = 0; i < samples.size(); ++i) {
+            if (std::abs(samples[i]) > 0.05f * peak) return static_cast<double>(i / 2) / kSampleRate;
+        }
+        return -1.0;
+    };
+    // At 120 beats a minute the offbeat falls at 0.25 s; swung to 0.6 of the beat, at 0.3 s.
+    EXPECT_NEAR(onsetSeconds(""), 0.25, 0.005);
+    EXPECT_NEAR(onsetSeconds("swing 0.6\n"), 0.30, 0.005);
+    EXPECT_NE(faultOf(std::string(kHeader) + "swing 0.9\nvoice lead\n C4:4\nend\n").find("swing"), std::string::npos);
+}
