@@ -94,16 +94,19 @@ void drawPixel(Surface* s, int x, int y, Colour colour) {
 }
 
 void drawLine(Surface* s, int x0, int y0, int x1, int y1, Colour colour) {
+    // Straight runs only visit the points that can land on the surface.
+    const int64_t scale = displayScale();
+    const int64_t columns = s ? s->width / scale + 1 : 0, rows = s ? s->height / scale + 1 : 0;
     if (x0 == x1) {
-        int top = std::min(y0, y1);
-        int64_t count = std::abs(static_cast<int64_t>(y1) - y0) + 1;
-        for (int64_t i = 0; i < count; ++i) drawPixel(s, x0, static_cast<int>(top + i), colour);
+        int64_t top = std::max<int64_t>(std::min(y0, y1), -1);
+        int64_t bottom = std::min<int64_t>(std::max(y0, y1), rows);
+        for (int64_t y = top; y <= bottom; ++y) drawPixel(s, x0, static_cast<int>(y), colour);
         return;
     }
     if (y0 == y1) {
-        int left = std::min(x0, x1);
-        int64_t count = std::abs(static_cast<int64_t>(x1) - x0) + 1;
-        for (int64_t i = 0; i < count; ++i) drawPixel(s, static_cast<int>(left + i), y0, colour);
+        int64_t left = std::max<int64_t>(std::min(x0, x1), -1);
+        int64_t right = std::min<int64_t>(std::max(x0, x1), columns);
+        for (int64_t x = left; x <= right; ++x) drawPixel(s, static_cast<int>(x), y0, colour);
         return;
     }
     // The error term starts at 0 rather than half a step, so a slanted line steps sideways a

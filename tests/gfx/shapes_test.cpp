@@ -1,4 +1,5 @@
 // Surfaces, pixels, lines and rectangles in the plain and the double-size mode.
+#include <climits>
 #include <set>
 #include <utility>
 
@@ -104,8 +105,10 @@ TEST_F(Shapes, LinesStepSidewaysLate) {
     EXPECT_EQ(line(0, 0, 2, 5), (Points{{0, 0}, {0, 1}, {0, 2}, {1, 3}, {1, 4}, {2, 5}}));
     // Exact diagonal: e reaches dy at every step.
     EXPECT_EQ(line(0, 3, 3, 0), (Points{{0, 3}, {1, 2}, {2, 1}, {3, 0}}));
-    // A line leaving the surface is cut at its edge.
+    // A line leaving the surface is cut at its edge, however far it runs.
     EXPECT_EQ(line(10, 0, 14, 0), (Points{{10, 0}, {11, 0}}));
+    EXPECT_EQ(line(1, INT_MIN, 1, INT_MAX).size(), 12u);
+    EXPECT_EQ(line(INT_MAX, 2, INT_MIN, 2).size(), 12u);
 }
 
 TEST_F(Shapes, LinesInDoubleSizeModeAreMadeOfSquares) {
