@@ -260,6 +260,18 @@ TEST(GameScenario, LeavingThroughTheHallStartCellShowsNextAndEndsTheWorld) {
     EXPECT_EQ(readText(dir.file("map/000/score.txt")), "000 000 000\n001 999 000\n001 999 000\n004 999 000\n");
 }
 
+TEST(GameScenario, AbandoningTheWorldStillRewritesTheScoreFile) {
+    GameDirectory dir;
+    // Any whitespace layout reads; the game end writes its own three-digit lines back.
+    writeText(dir.file("map/000/score.txt"), "0 0 0 1 999 0\n1 999 0\n4\t999 0");
+    auto frames = run(dir, "100 -\n1 P\n5 -\n1 ESCAPE\n");
+    bool left = false;
+    for (size_t i = 1; i < frames.size(); ++i)
+        if (frames[i - 1].inGame() && !frames[i].inGame()) left = true;
+    EXPECT_TRUE(left);
+    EXPECT_EQ(readText(dir.file("map/000/score.txt")), "000 000 000\n001 999 000\n001 999 000\n004 999 000\n");
+}
+
 TEST(GameScenario, AWorldThatCannotBeLoadedEndsTheRunWithStatus2) {
     GameDirectory dir;
     std::filesystem::remove(dir.file("map/000/map.txt"));
