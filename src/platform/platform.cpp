@@ -85,6 +85,7 @@ bool platformSetDisplay(int x, int y, int width, int height, int mode, bool bord
 }
 
 void platformPresent(const Surface& backBuffer, int width, int height) {
+    if (width <= 0 || height <= 0) return;
     Surface& frame = platform.lastFrame;
     if (frame.width != width || frame.height != height) {
         frame.width = width;
@@ -92,8 +93,9 @@ void platformPresent(const Surface& backBuffer, int width, int height) {
         frame.pixels.assign(static_cast<size_t>(width) * height, 0);
     }
     // Only what the back buffer has is copied; a smaller buffer leaves the rest black.
-    int w = std::min(width, backBuffer.width);
-    int h = std::min(height, backBuffer.height);
+    int w = std::max(0, std::min(width, backBuffer.width));
+    int h = std::max(0, std::min(height, backBuffer.height));
+    if (w < width || h < height) std::fill(frame.pixels.begin(), frame.pixels.end(), 0u);
     for (int y = 0; y < h; ++y) {
         std::copy(backBuffer.row(y), backBuffer.row(y) + w, frame.row(y));
     }

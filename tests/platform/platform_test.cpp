@@ -202,6 +202,15 @@ TEST(PlatformHeadless, PresentKeepsTheFrameAndFullScreenCanBeRefused) {
     EXPECT_EQ(frame->height, 480);
     EXPECT_EQ(frame->row(479)[639], 0xABCDEFu);
     EXPECT_EQ(frame->row(0)[0], 0x010203u);
+    // A smaller picture shows black around it, not what was shown before.
+    Surface small;
+    small.width = small.height = 10;
+    small.pixels.assign(100, 0x445566);
+    platformPresent(small, 640, 480);
+    frame = platformLastFrame();
+    EXPECT_EQ(frame->row(9)[9], 0x445566u);
+    EXPECT_EQ(frame->row(9)[10], 0u);
+    EXPECT_EQ(frame->row(479)[639], 0u);
     EXPECT_TRUE(platformSetDisplay(0, 0, 640, 480, 2, false, "t"));
     platformRefuseFullScreen(true);
     EXPECT_FALSE(platformSetDisplay(0, 0, 640, 480, 2, false, "t"));
