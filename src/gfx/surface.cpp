@@ -4,6 +4,7 @@
 #include "gfx/surface.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -110,30 +111,30 @@ void drawLine(Surface* s, int x0, int y0, int x1, int y1, Colour colour) {
         return;
     }
     // The error term starts at 0 rather than half a step, so a slanted line steps sideways a
-    // little later than a symmetric line would: that is the look of the game's lines.
-    int64_t dx = std::abs(static_cast<int64_t>(x1) - x0), dy = std::abs(static_cast<int64_t>(y1) - y0);
-    int64_t sx = x1 > x0 ? 1 : -1, sy = y1 > y0 ? 1 : -1;
-    int64_t e = 0, x = x0, y = y0;
-    if (dx > dy) {
-        for (int64_t i = 0; i <= dx; ++i) {
-            drawPixel(s, static_cast<int>(x), static_cast<int>(y), colour);
-            e += dy;
-            if (e >= dx) {
-                y += sy;
-                e -= dx;
-            }
-            x += sx;
-        }
+    // little later than a symmetric line would: that is the look of the game's lines. Stepping
+    // e += minor and taking a side-step whenever e reaches major puts point k of the line exactly
+    // floor(k * minor / major) steps to the side, so only the points along the surface are
+    // visited, however far the ends lie.
+    const int64_t dx = std::abs(static_cast<int64_t>(x1) - x0), dy = std::abs(static_cast<int64_t>(y1) - y0);
+    const int64_t sx = x1 > x0 ? 1 : -1, sy = y1 > y0 ? 1 : -1;
+    const bool alongX = dx > dy;
+    const int64_t major = alongX ? dx : dy, minor = alongX ? dy : dx;
+    const int64_t start = alongX ? x0 : y0, step = alongX ? sx : sy;
+    const int64_t limit = alongX ? columns : rows;
+    int64_t first = 0, last = major;
+    if (step > 0) {
+        first = std::max<int64_t>(first, -1 - start);
+        last = std::min<int64_t>(last, limit - start);
     } else {
-        for (int64_t i = 0; i <= dy; ++i) {
-            drawPixel(s, static_cast<int>(x), static_cast<int>(y), colour);
-            e += dx;
-            if (e >= dy) {
-                x += sx;
-                e -= dy;
-            }
-            y += sy;
-        }
+        first = std::max<int64_t>(first, start - limit);
+        last = std::min<int64_t>(last, start + 1);
+    }
+    for (int64_t k = first; k <= last; ++k) {
+        const int64_t side = static_cast<int64_t>(static_cast<__int128>(k) * minor / major);
+        const int64_t x = alongX ? x0 + sx * k : x0 + sx * side;
+        const int64_t y = alongX ? y0 + sy * side : y0 + sy * k;
+        if (x < INT32_MIN || x > INT32_MAX || y < INT32_MIN || y > INT32_MAX) continue;
+        drawPixel(s, static_cast<int>(x), static_cast<int>(y), colour);
     }
 }
 

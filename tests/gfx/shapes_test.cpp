@@ -109,6 +109,12 @@ TEST_F(Shapes, LinesStepSidewaysLate) {
     EXPECT_EQ(line(10, 0, 14, 0), (Points{{10, 0}, {11, 0}}));
     EXPECT_EQ(line(1, INT_MIN, 1, INT_MAX).size(), 12u);
     EXPECT_EQ(line(INT_MAX, 2, INT_MIN, 2).size(), 12u);
+    // A slanted line from far away: the points on the surface are those of the whole line.
+    Points far = line(-1000000000, -1000000000, 2000000011, 2000000011);
+    EXPECT_EQ(far.size(), 12u);
+    EXPECT_TRUE(far.count({5, 5}));
+    Points shallowFar = line(-10, 0, 1990, 1000);  // point k: (k - 10, k / 2)
+    for (int x = 0; x < 12; ++x) EXPECT_TRUE(shallowFar.count({x, (x + 10) / 2})) << x;
 }
 
 TEST_F(Shapes, LinesInDoubleSizeModeAreMadeOfSquares) {
