@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "stage/collision.h"
+#include "stage/turning.h"
 #include "stage/stage_fixture.h"
 
 namespace {
@@ -413,6 +414,34 @@ TEST_F(Blocks, TwoStickyBlocksJoinAndStayWhenTheFloorGoes) {
     EXPECT_EQ(block(0).y, 256);
     EXPECT_EQ(block(1).y, 256);
     EXPECT_GT(block(2).y, 256);
+}
+
+TEST_F(Blocks, JoinedStickyBlocksStayPutThroughARealTurn) {
+    Grid grid = walledRoom(10);
+    grid[8][4] = 140;
+    grid[8][5] = 140;
+    grid[8][7] = 30;   // a crate beside them: it turns into the same column and falls
+    grid[5][2] = 10;   // a ledge for the player, out of the way of the falling
+    buildRoom(grid);
+    display.mode = 0;
+    putPlayer(68, 136);
+    stepBlocks();
+    ASSERT_EQ(block(0).stuck, 1);
+    ASSERT_EQ(block(1).stuck, 1);
+    setButton(kButtonTurnLeft, 2);
+    startTurnIfAsked();
+    ASSERT_EQ(world.rooms[0].orientation, 1);
+    // Anticlockwise: (x, y) becomes (y, 320 - 32 - x).
+    EXPECT_EQ(block(0).x, 256);
+    EXPECT_EQ(block(0).y, 160);
+    EXPECT_EQ(block(1).y, 128);
+    EXPECT_EQ(block(2).y, 64);
+    world.turnSnapshot.reset();
+    world.rooms[0].turnState = 0;
+    for (int i = 0; i < 40; ++i) stepBlocks();
+    EXPECT_EQ(block(0).y, 160) << "joined blocks hang where the turn left them";
+    EXPECT_EQ(block(1).y, 128);
+    EXPECT_EQ(block(2).y, 96) << "the crate falls onto the joined blocks, which hold it";
 }
 
 TEST_F(Blocks, StickyBlockCrushesAStandingPlayer) {
