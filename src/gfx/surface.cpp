@@ -24,8 +24,8 @@ SurfacePtr blankSurface(int64_t width, int64_t height) {
     if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide) return surface;
     surface->width = static_cast<int>(width);
     surface->height = static_cast<int>(height);
-    surface->pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height),
-                           colourToPixel(kWhite));
+    platformSizePixels(surface->pixels, static_cast<size_t>(width) * static_cast<size_t>(height),
+                       colourToPixel(kWhite));
     return surface;
 }
 
@@ -33,7 +33,8 @@ SurfacePtr blankSurface(int64_t width, int64_t height) {
 void doublePicture(const Surface& picture, Surface& out) {
     out.width = picture.width * 2;
     out.height = picture.height * 2;
-    out.pixels.resize(static_cast<size_t>(out.width) * out.height);
+    // Every pixel is written below; the fill only sizes the vector.
+    platformSizePixels(out.pixels, static_cast<size_t>(out.width) * out.height, 0);
     for (int y = 0; y < picture.height; ++y) {
         const uint32_t* from = picture.row(y);
         uint32_t* top = out.row(2 * y);

@@ -1,12 +1,21 @@
-// Bitmap files, the same in both backends: SDL's BMP reader decodes them and the pixels are
-// converted to the surfaces' 0x00RRGGBB format with their colours exactly as stored (colour keys
-// compare them exactly). Pictures are written as 24-bit BMP files.
+// Bitmap files, the same in both backends. Uncompressed 24-bit pictures (the only kind our tools
+// write) are decoded here straight into the surface's 0x00RRGGBB rows, reading the file in large
+// blocks; any other kind SDL's BMP reader decodes and the pixels are converted with their colours
+// exactly as stored (colour keys compare them exactly).
 #include <SDL.h>
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gfx/surface.h"
 #include "platform/platform.h"
@@ -18,10 +27,116 @@ struct SdlSurfaceDeleter {
 };
 using SdlSurfacePtr = std::unique_ptr<SDL_Surface, SdlSurfaceDeleter>;
 
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+uint32_t little32(const uint8_t* p) {
+    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
+uint16_t little16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+
+// No picture of the game comes near this; a larger side is a broken header.
+constexpr int64_t kLargestSide = 16384;
+
+enum class Decoded { Done, Refused, NotOurs };
+
+// A 24-bit uncompressed picture with a 40-byte or longer information header. Anything else is
+// left to SDL. Every size is checked against the file's length before a pixel is allocated, so a
+// short or lying file is refused without reading past its end.
+Decoded decodeTrueColour(const char* path, Surface& out) {
+    FilePtr file(std::fopen(path, "rb"));
+    if (!file) return Decoded::Refused;
+    uint8_t header[54];
+    if (std::fread(header, 1, sizeof header, file.get()) != sizeof header) return Decoded::NotOurs;
+    if (header[0] != 'B' || header[1] != 'M') return Decoded::NotOurs;
+    const uint32_t pixelOffset = little32(header + 10);
+    const uint32_t infoSize = little32(header + 14);
+    const int64_t width = static_cast<int32_t>(little32(header + 18));
+    const int64_t signedHeight = static_cast<int32_t>(little32(header + 22));
+    const uint16_t bitsPerPixel = little16(header + 28);
+    const uint32_t compression = little32(header + 30);
+    if (infoSize < 40 || bitsPerPixel != 24 || compression != 0) return Decoded::NotOurs;
+    // A negative height stores the rows from the top down; the usual positive one, bottom up.
+    const bool topDown = signedHeight < 0;
+    const int64_t height = topDown ? -signedHeight : signedHeight;
+    if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide)
+        return Decoded::Refused;
+    if (pixelOffset < 14 + infoSize) return Decoded::Refused;
+
+    const size_t rowBytes = static_cast<size_t>((width * 3 + 3) / 4 * 4);  // rows pad to 4 bytes
+    if (std::fseek(file.get(), 0, SEEK_END) != 0) return Decoded::Refused;
+    const long fileLength = std::ftell(file.get());
+    if (fileLength < 0 ||
+        static_cast<uint64_t>(fileLength) < pixelOffset + rowBytes * static_cast<uint64_t>(height))
+        return Decoded::Refused;
+    if (std::fseek(file.get(), static_cast<long>(pixelOffset), SEEK_SET) != 0) return Decoded::Refused;
+
+    Surface picture;
+    picture.width = static_cast<int>(width);
+    picture.height = static_cast<int>(height);
+    // Every pixel is written below; the fill only sizes the vector.
+    platformSizePixels(picture.pixels, static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+    // Rows are read some tens of kilobytes at a time and unpacked into their place.
+    const size_t rowsPerBlock = std::max<size_t>(1, (64 * 1024) / rowBytes);
+    std::vector<uint8_t> block(rowsPerBlock * rowBytes);
+    for (int64_t first = 0; first < height;) {
+        const size_t count = static_cast<size_t>(std::min<int64_t>(rowsPerBlock, height - first));
+        if (std::fread(block.data(), rowBytes, count, file.get()) != count) return Decoded::Refused;
+        for (size_t i = 0; i < count; ++i) {
+            const int64_t stored = first + static_cast<int64_t>(i);
+            const int y = static_cast<int>(topDown ? stored : height - 1 - stored);
+            const uint8_t* from = block.data() + i * rowBytes;
+            uint32_t* to = picture.row(y);
+            for (int64_t x = 0; x < width; ++x, from += 3)  // blue, green, red in the file
+                to[x] = uint32_t{from[0]} | uint32_t{from[1]} << 8 | uint32_t{from[2]} << 16;
+        }
+        first += static_cast<int64_t>(count);
+    }
+    out = std::move(picture);
+    return Decoded::Done;
+}
+
 }  // namespace
+
+// Picture memory the game has once touched is kept by the process rather than handed back to
+// the system at every free: leaving a world and loading the next then reuses the same pages
+// instead of faulting in tens of megabytes of fresh ones. Surfaces up to 32 MB come from the heap.
+static bool keepPictureMemory() {
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
+    return true;
+}
+
+void platformSizePixels(std::vector<uint32_t>& pixels, size_t count, uint32_t fill) {
+    static const bool kept = keepPictureMemory();
+    (void)kept;
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr size_t kLargePage = size_t{2} << 20;
+    if (count * sizeof(uint32_t) >= 2 * kLargePage && pixels.capacity() < count) {
+        // Fresh memory, not yet touched: the advice is only a hint, and its refusal costs nothing.
+        std::vector<uint32_t> fresh;
+        fresh.reserve(count);
+        const auto start = reinterpret_cast<uintptr_t>(fresh.data());
+        const uintptr_t first = (start + kLargePage - 1) & ~(kLargePage - 1);
+        const uintptr_t end = (start + count * sizeof(uint32_t)) & ~(kLargePage - 1);
+        if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+        pixels.swap(fresh);
+    }
+#endif
+    pixels.assign(count, fill);
+}
 
 bool platformLoadBitmap(const char* path, Surface& out) {
     if (!path) return false;
+    switch (decodeTrueColour(path, out)) {
+    case Decoded::Done: return true;
+    case Decoded::Refused: return false;
+    case Decoded::NotOurs: break;
+    }
     SdlSurfacePtr loaded(SDL_LoadBMP(path));
     if (!loaded) return false;
     // RGB888 is 32 bits with red in bits 16-23 and blue in the low byte: the surfaces' own order.

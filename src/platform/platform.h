@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct Surface;
 
@@ -81,6 +82,10 @@ const std::string& platformMusicPath();
 bool platformLoadBitmap(const char* path, Surface& out);
 // Writes the width x height pixels at the surface's origin as a 24-bit BMP file, atomically.
 bool platformSaveBitmap(const char* path, const Surface& in, int width, int height);
+// Gives a pixel vector exactly count pixels, every one set to fill. Large picture memory is asked
+// of the system in large pages where it has them, and memory freed by one surface stays with the
+// process for the next, so that a big surface costs a few page faults rather than thousands.
+void platformSizePixels(std::vector<uint32_t>& pixels, size_t count, uint32_t fill);
 // Draws one line of text with the fixed-pitch Japanese system font at a cell size of
 // charWidth x charHeight device pixels: glyph pixels in textPixel (0x00RRGGBB); when
 // opaqueBackground, the text's box is filled with backgroundPixel first.

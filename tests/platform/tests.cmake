@@ -1,3 +1,4 @@
 list(APPEND YOMOGI_TEST_SOURCES
   tests/platform/platform_test.cpp
+  tests/platform/bitmap_decode_test.cpp
 )
