@@ -100,6 +100,22 @@ void stretchBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, i
     }
 }
 
+namespace {
+
+// out[i] takes in[i] unless it is the key. Written as a select of both values rather than a
+// skipped store so that the compiler can do many pixels at a time; a kept pixel is rewritten
+// with its own value.
+void keyedRow(uint32_t* __restrict out, const uint32_t* __restrict in, int n, uint32_t keyPixel) {
+    for (int i = 0; i < n; ++i) {
+        const uint32_t s = in[i];
+        out[i] = s == keyPixel ? out[i] : s;
+    }
+}
+
+std::vector<uint32_t> sampledRow;  // one stretched source row, reused while the row repeats
+
+}  // namespace
+
 void transparentBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, int sx, int sy,
                      int sw, int sh, Colour key) {
     Surface holder;
@@ -107,21 +123,23 @@ void transparentBlit(Surface* dst, int x, int y, int w, int h, const Surface* sr
     StretchPlan plan;
     if (!planStretch(plan, dst, x, y, w, h, src, sx, sy, sw, sh)) return;
     const uint32_t keyPixel = colourToPixel(key & 0xFFFFFF);
-    for (int j = 0; j < plan.rows; ++j) {
-        uint32_t* out = dst->row(plan.dstY + j) + plan.dstX;
-        const uint32_t* in = src->row(plan.rowMap[j]);
-        if (plan.unscaledX) {
-            in += plan.colMap[0];
-            for (int i = 0; i < plan.cols; ++i) {
-                uint32_t s = in[i];
-                if (s != keyPixel) out[i] = s;
-            }
-        } else {
-            for (int i = 0; i < plan.cols; ++i) {
-                uint32_t s = in[plan.colMap[i]];
-                if (s != keyPixel) out[i] = s;
-            }
+    if (plan.unscaledX) {
+        for (int j = 0; j < plan.rows; ++j) {
+            keyedRow(dst->row(plan.dstY + j) + plan.dstX, src->row(plan.rowMap[j]) + plan.colMap[0],
+                     plan.cols, keyPixel);
         }
+        return;
+    }
+    // A widened backdrop repeats each source row on several screen rows: pick its columns once.
+    sampledRow.resize(static_cast<size_t>(plan.cols));
+    int sampled = -1;
+    for (int j = 0; j < plan.rows; ++j) {
+        if (plan.rowMap[j] != sampled) {
+            sampled = plan.rowMap[j];
+            const uint32_t* in = src->row(sampled);
+            for (int i = 0; i < plan.cols; ++i) sampledRow[i] = in[plan.colMap[i]];
+        }
+        keyedRow(dst->row(plan.dstY + j) + plan.dstX, sampledRow.data(), plan.cols, keyPixel);
     }
 }
 

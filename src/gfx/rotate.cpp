@@ -7,6 +7,7 @@
 // out.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/app.h"
 #include "gfx/surface.h"
@@ -114,16 +115,71 @@ void mapParallelogram(Surface* dst, const Surface* src, int64_t sx, int64_t sy, 
     }
 }
 
+// The same mapping when the corners were not turned at all: the parallelogram is the rectangle
+// itself, so each destination column samples one source column and each row one source row,
+// the one under its centre: destination pixel i of n takes floor((2i + 1) * m / (2n)) of m.
+std::vector<int> uprightColumns, uprightRows;  // reused from call to call, like the copies' maps
+
+// Fills the map with the source indices (offset by s) of the destination run d .. d+n-1 that lie
+// inside the surface of D pixels and sample source indices lo .. hi-1; returns the first such
+// destination index, or -1. The samples only move forward, so the kept ones are one run.
+int64_t uprightAxis(int64_t d, int64_t n, int64_t D, int64_t s, int64_t m, int64_t lo, int64_t hi,
+                    std::vector<int>& map) {
+    map.clear();
+    int64_t first = -1;
+    for (int64_t i = std::max<int64_t>(0, -d), end = std::min<int64_t>(n, D - d); i < end; ++i) {
+        const int64_t index = (2 * i + 1) * m / (2 * n);
+        if (index < lo) continue;
+        if (index >= hi) break;
+        if (first < 0) first = d + i;
+        map.push_back(static_cast<int>(s + index));
+    }
+    return first;
+}
+
+void mapUpright(Surface* dst, const Surface* src, int64_t sx, int64_t sy, int64_t sw, int64_t sh,
+                int64_t x, int64_t y, int64_t w, int64_t h, bool keyed, uint32_t keyPixel) {
+    if (!dst || !src || dst->pixels.empty() || src->pixels.empty() || sw <= 0 || sh <= 0) return;
+    const int64_t columnLo = std::max<int64_t>(0, -sx), columnHi = std::min<int64_t>(sw, src->width - sx);
+    const int64_t rowLo = std::max<int64_t>(0, -sy), rowHi = std::min<int64_t>(sh, src->height - sy);
+    if (columnLo >= columnHi || rowLo >= rowHi) return;
+    const int64_t firstX = uprightAxis(x, w, dst->width, sx, sw, columnLo, columnHi, uprightColumns);
+    const int64_t firstY = uprightAxis(y, h, dst->height, sy, sh, rowLo, rowHi, uprightRows);
+    if (firstX < 0 || firstY < 0) return;
+    const int* columns = uprightColumns.data();
+    const int n = static_cast<int>(uprightColumns.size());
+    for (size_t j = 0; j < uprightRows.size(); ++j) {
+        const uint32_t* __restrict in = src->row(uprightRows[j]);
+        uint32_t* __restrict out = dst->row(static_cast<int>(firstY + static_cast<int64_t>(j))) + firstX;
+        if (keyed) {
+            for (int i = 0; i < n; ++i) {
+                const uint32_t p = in[columns[i]];
+                out[i] = p == keyPixel ? out[i] : p;
+            }
+        } else {
+            for (int i = 0; i < n; ++i) out[i] = in[columns[i]];
+        }
+    }
+}
+
 void rotateCorners(Surface* dst, int64_t x, int64_t y, int64_t w, int64_t h, const Surface* src,
                    int64_t sx, int64_t sy, int64_t sw, int64_t sh, int angle, uint32_t key,
                    int64_t cx, int64_t cy) {
     int a = angle % 360;
     if (a < 0) a += 360;
+    const bool keyed = key <= 0xFFFFFF;
+    if (cosTable[a] == 1.0f && sinTable[a] == 0.0f && w > 0 && h > 0) {
+        // No turn: every offset here is a whole number well inside a float's exact range, so
+        // the corners come back where they were and the upright mapping is the same picture.
+        Surface holder;
+        src = distinctSource(src, dst, holder);
+        mapUpright(dst, src, sx, sy, sw, sh, x, y, w, h, keyed, colourToPixel(key & 0xFFFFFF));
+        return;
+    }
     const Point p0 = turnAbout(x, y, cx, cy, a);
     const Point p1 = turnAbout(x + w, y, cx, cy, a);
     const Point p2 = turnAbout(x, y + h, cx, cy, a);
     // The mask compares real colours: a key of magenta leaves out magenta pixels.
-    const bool keyed = key <= 0xFFFFFF;
     Surface holder;
     src = distinctSource(src, dst, holder);
     mapParallelogram(dst, src, sx, sy, sw, sh, p0, p1, p2, keyed, colourToPixel(key & 0xFFFFFF));
@@ -139,6 +195,15 @@ bool withinReach(std::initializer_list<int64_t> values) {
 }
 
 }  // namespace
+
+void mapTurnedCorners(Surface* dst, const Surface* src, int64_t sx, int64_t sy, int64_t sw,
+                      int64_t sh, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t x2,
+                      int64_t y2, uint32_t key) {
+    Surface holder;
+    src = distinctSource(src, dst, holder);
+    mapParallelogram(dst, src, sx, sy, sw, sh, {x0, y0}, {x1, y1}, {x2, y2}, key <= 0xFFFFFF,
+                     colourToPixel(key & 0xFFFFFF));
+}
 
 void rotateBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, int sx, int sy,
                 int sw, int sh, int angle, uint32_t key) {

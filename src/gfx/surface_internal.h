@@ -30,6 +30,13 @@ struct StretchPlan {
 bool planStretch(StretchPlan& plan, const Surface* dst, int64_t x, int64_t y, int64_t w, int64_t h,
                  const Surface* src, int64_t sx, int64_t sy, int64_t sw, int64_t sh);
 
+// The general turned mapping: the source rectangle onto the parallelogram whose corners are
+// (x0, y0) for its top-left, (x1, y1) for its top-right and (x2, y2) for its bottom-left, in
+// device pixels, leaving out the key colour unless key is above 0xFFFFFF.
+void mapTurnedCorners(Surface* dst, const Surface* src, int64_t sx, int64_t sy, int64_t sw,
+                      int64_t sh, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t x2,
+                      int64_t y2, uint32_t key);
+
 // A copy of the source when it is also the destination, so that a blit within one surface reads
 // the picture as it was before the call, as a platform copy does.
 inline const Surface* distinctSource(const Surface* src, const Surface* dst, Surface& holder) {

@@ -1,4 +1,6 @@
 // The plain copies in device pixels: never doubled, keyed by colour reference.
+#include <random>
+
 #include "gfx_support.h"
 
 namespace {
@@ -78,6 +80,37 @@ TEST_F(Copies, CopyWithinOneSurfaceReadsThePictureAsItWas) {
     Surface t = numbered(5, 1);
     transparentBlit(&t, 0, 0, 4, 1, &t, 1, 0, 4, 1, 0xFFFFFF);
     EXPECT_EQ(t.pixels, (std::vector<uint32_t>{2, 3, 4, 5, 5}));
+}
+
+// Keyed copies, stretched or not, against the rule pixel by pixel: destination column x + i
+// takes source column sx + floor(i * sw / w) (rows alike) unless that pixel is the key colour,
+// and nothing outside either surface is touched.
+TEST_F(Copies, KeyedStretchMatchesThePixelRule) {
+    std::mt19937 rng(5);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    Surface src = deviceSurface(23, 17);
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 23; ++x)
+            put(src, x, y, (x * 7 + y * 3) % 5 == 0 ? 0xFF00FF : static_cast<uint32_t>(0x10000 + y * 256 + x));
+    for (int round = 0; round < 800; ++round) {
+        Surface dst = deviceSurface(50, 44);
+        for (size_t i = 0; i < dst.pixels.size(); ++i) dst.pixels[i] = static_cast<uint32_t>(0x400000 + i);
+        Surface expected = dst;
+        int x = pick(-15, 45), y = pick(-15, 40), w = pick(1, 60), h = pick(1, 50);
+        int sx = pick(-5, 20), sy = pick(-5, 14), sw = round % 4 == 0 ? w : pick(1, 30), sh = pick(1, 25);
+        for (int j = 0; j < h; ++j)
+            for (int i = 0; i < w; ++i) {
+                int X = x + i, Y = y + j;
+                int64_t u = sx + static_cast<int64_t>(i) * sw / w, v = sy + static_cast<int64_t>(j) * sh / h;
+                if (X < 0 || Y < 0 || X >= dst.width || Y >= dst.height) continue;
+                if (u < 0 || v < 0 || u >= src.width || v >= src.height) continue;
+                uint32_t p = at(src, static_cast<int>(u), static_cast<int>(v));
+                if (p != 0xFF00FF) put(expected, X, Y, p);
+            }
+        transparentBlit(&dst, x, y, w, h, &src, sx, sy, sw, sh, kMagenta);
+        ASSERT_EQ(dst.pixels, expected.pixels) << x << " " << y << " " << w << " " << h << " / " << sx
+                                               << " " << sy << " " << sw << " " << sh;
+    }
 }
 
 }  // namespace
