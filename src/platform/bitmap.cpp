@@ -116,7 +116,7 @@ void platformSizePixels(std::vector<uint32_t>& pixels, size_t count, uint32_t fi
     (void)kept;
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
     constexpr size_t kLargePage = size_t{2} << 20;
-    if (count * sizeof(uint32_t) >= 2 * kLargePage && pixels.capacity() < count) {
+    if (count * sizeof(uint32_t) >= kLargePage && pixels.capacity() < count) {
         // Fresh memory, not yet touched: the advice is only a hint, and its refusal costs nothing.
         std::vector<uint32_t> fresh;
         fresh.reserve(count);
