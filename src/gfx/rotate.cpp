@@ -64,6 +64,34 @@ struct Walker {
     }
 };
 
+// Narrows t0 .. t1-1 to the steps t at which lo <= a + s*t < hi.
+void insideRun(__int128 a, __int128 s, __int128 lo, __int128 hi, int64_t& t0, int64_t& t1) {
+    auto floorOf = [](__int128 p, __int128 q) {  // q > 0
+        __int128 r = p / q;
+        if (p % q != 0 && p < 0) --r;
+        return r;
+    };
+    auto clampTo = [](__int128 v) {
+        constexpr int64_t kLimit = int64_t{1} << 60;
+        return static_cast<int64_t>(v < -kLimit ? -kLimit : (v > kLimit ? kLimit : v));
+    };
+    __int128 from, to;  // the run is from .. to-1
+    if (s == 0) {
+        if (lo <= a && a < hi) return;
+        t1 = t0;
+        return;
+    }
+    if (s > 0) {
+        from = -floorOf(a - lo, s);  // ceil((lo - a) / s)
+        to = -floorOf(a - hi, s);    // ceil((hi - a) / s)
+    } else {
+        from = floorOf(a - hi, -s) + 1;
+        to = floorOf(a - lo, -s) + 1;
+    }
+    t0 = std::max(t0, clampTo(from));
+    t1 = std::min(t1, clampTo(to));
+}
+
 // Nearest-pixel mapping of the source rectangle onto the parallelogram p0, p1, p2, with every
 // source pixel equal to keyPixel left out when keyed.
 void mapParallelogram(Surface* dst, const Surface* src, int64_t sx, int64_t sy, int64_t sw,
@@ -97,14 +125,29 @@ void mapParallelogram(Surface* dst, const Surface* src, int64_t sx, int64_t sy, 
     if (columnLo >= columnHi || rowLo >= rowHi) return;
 
     Walker u, v;
+    const __int128 stepU = static_cast<__int128>(2 * by) * sign, stepV = static_cast<__int128>(-2 * ay) * sign;
     for (int64_t Y = top; Y < bottom; ++Y) {
-        const int64_t ex = 2 * left + 1 - 2 * p0.x, ey = 2 * Y + 1 - 2 * p0.y;
-        __int128 nu = (static_cast<__int128>(ex) * by - static_cast<__int128>(ey) * bx) * sign;
-        __int128 nv = (static_cast<__int128>(ax) * ey - static_cast<__int128>(ay) * ex) * sign;
-        u.start(nu, sw, static_cast<__int128>(2 * by) * sign, den);
-        v.start(nv, sh, static_cast<__int128>(-2 * ay) * sign, den);
+        const int64_t ey = 2 * Y + 1 - 2 * p0.y;
+        auto numerators = [&](int64_t X, __int128& nu, __int128& nv) {
+            const int64_t ex = 2 * X + 1 - 2 * p0.x;
+            nu = (static_cast<__int128>(ex) * by - static_cast<__int128>(ey) * bx) * sign;
+            nv = (static_cast<__int128>(ax) * ey - static_cast<__int128>(ay) * ex) * sign;
+        };
+        // Only the stretch of the row where both samples can fall inside the source is walked;
+        // it is widened by a pixel each way, and every pixel is still checked below.
+        __int128 nu, nv;
+        numerators(left, nu, nv);
+        int64_t t0 = 0, t1 = right - left;
+        insideRun(nu * sw, stepU * sw, columnLo * static_cast<__int128>(den), columnHi * static_cast<__int128>(den), t0, t1);
+        insideRun(nv * sh, stepV * sh, rowLo * static_cast<__int128>(den), rowHi * static_cast<__int128>(den), t0, t1);
+        t0 = std::max<int64_t>(t0 - 1, 0);
+        t1 = std::min<int64_t>(t1 + 1, right - left);
+        if (t0 >= t1) continue;
+        numerators(left + t0, nu, nv);
+        u.start(nu, sw, stepU, den);
+        v.start(nv, sh, stepV, den);
         uint32_t* out = dst->row(static_cast<int>(Y));
-        for (int64_t X = left; X < right; ++X, u.advance(), v.advance()) {
+        for (int64_t X = left + t0, end = left + t1; X < end; ++X, u.advance(), v.advance()) {
             if (u.index < columnLo || u.index >= columnHi || v.index < rowLo || v.index >= rowHi) {
                 continue;
             }
