@@ -1,4 +1,5 @@
 # Sources of the menu subsystem.
 list(APPEND YOMOGI_SOURCES
   src/menu/logo.cpp
+  src/menu/image_list.cpp
 )

@@ -1,3 +1,4 @@
 list(APPEND YOMOGI_TEST_SOURCES
   tests/menu/logo_test.cpp
+  tests/menu/image_list_test.cpp
 )
