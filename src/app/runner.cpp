@@ -97,17 +97,14 @@ void writeRecord() {
 
 // --- Frame hooks -------------------------------------------------------------------------------
 
+// A world that cannot be loaded under --world ends the run with status 2.
+void worldRefused() { exitWithStatus(2); }
+
 void afterStartUp() {
     if (!runner.worldGiven) return;
-    // Exactly what world select leaves behind when it chooses a world: the fade held at full
-    // black, and the game entry in the scene slot.
-    game.currentWorld = runner.world;
-    app.overlayStep = fadeStep;
-    app.fadeLevel = 100;
-    app.fadeSpeed = -2;
-    app.fadeState = 1;
-    app.fadeRun = 0;
-    app.sceneStep = gameEntry;
+    // Exactly what the world select does when it chooses a world.
+    game.worldRefused = worldRefused;
+    enterWorld(runner.world);
 }
 
 void beforeFrame() {

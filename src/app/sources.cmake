@@ -4,6 +4,7 @@ list(APPEND YOMOGI_SOURCES
   src/app/frame.cpp
   src/app/fade.cpp
   src/app/startup.cpp
+  src/app/scenes.cpp
   src/app/trace.cpp
   src/app/runner.cpp
   src/app/runner_script.cpp

@@ -1,82 +1,52 @@
 // The trace line of a frame, built from the frame state as it stands when the frame has ended.
 #include "app/trace.h"
 
-#include <cstring>
-#include <map>
-
+#include "app/app.h"
+#include "app/scenes.h"
 #include "audio/audio.h"
+#include "base/json_writer.h"
+#include "game/game.h"
+#include "game/game_scene.h"
 #include "input/input.h"
 
-namespace {
-
-std::map<Procedure, const char*>& sceneNames() {
-    static std::map<Procedure, const char*> names;
-    return names;
-}
-
-void (*gameWriter)(std::string& json) = nullptr;
-
-void appendNumber(std::string& json, const char* key, long value) {
-    json += '"';
-    json += key;
-    json += "\":";
-    json += std::to_string(value);
-}
-
-}  // namespace
-
-void registerSceneName(Procedure procedure, const char* name) {
-    if (procedure) sceneNames()[procedure] = name;
-}
-
-const char* sceneNameOf(Procedure procedure) {
-    auto found = sceneNames().find(procedure);
-    return found == sceneNames().end() ? nullptr : found->second;
-}
-
-void setTraceGameWriter(void (*writer)(std::string& json)) { gameWriter = writer; }
-
 std::string traceLine(long frame) {
-    std::string json = "{";
-    appendNumber(json, "frame", frame);
-    const char* scene = sceneNameOf(app.sceneRan);
-    json += ",\"scene\":";
+    std::string line;
+    line.reserve(1024);
+    JsonWriter json(line);
+    const SceneRow* scene = sceneRowOf(app.sceneRan);
+    json.beginObject();
+    json.field("frame", frame);
+    json.key("scene");
     if (scene) {
-        json += '"';
-        json += scene;
-        json += '"';
+        json.text(scene->name);
     } else {
-        json += "null";
+        json.null();
     }
-    json += ',';
-    appendNumber(json, "shown", app.framePresented);
-    json += ',';
-    appendNumber(json, "rate", app.frameRate);
-    json += ",\"fade\":{";
-    appendNumber(json, "state", app.fadeState);
-    json += ',';
-    appendNumber(json, "level", app.fadeLevel);
-    json += ',';
-    appendNumber(json, "run", app.fadeRun);
-    json += ',';
-    appendNumber(json, "on", app.overlayStep != nullptr ? 1 : 0);
-    json += "},";
-    appendNumber(json, "music", audio.musicPlaying);
-    json += ",\"sounds\":[";
-    if (app.soundStarted != 0) json += std::to_string(app.soundStarted);
-    json += "],\"buttons\":[";
-    for (int i = 0; i < kButtonCount; ++i) {
-        if (i > 0) json += ',';
-        json += std::to_string(input.buttons[i].state);
-    }
-    json += "],";
-    appendNumber(json, "quit", app.quitRequested);
-    json += ",\"game\":";
-    if (gameWriter && scene && std::strcmp(scene, "game") == 0) {
-        gameWriter(json);
+    json.field("shown", app.framePresented).field("rate", app.frameRate);
+    json.key("fade").beginObject();
+    json.field("state", app.fadeState).field("level", app.fadeLevel).field("run", app.fadeRun);
+    json.field("on", app.overlayStep != nullptr ? 1 : 0);
+    json.endObject();
+    json.field("music", audio.musicPlaying);
+    json.key("sounds").beginArray();
+    if (app.soundStarted != 0) json.value(app.soundStarted);
+    json.endArray();
+    json.key("buttons").beginArray();
+    for (const Button& button : input.buttons) json.value(button.state);
+    json.endArray();
+    json.field("quit", app.quitRequested);
+    json.key("game");
+    if (scene && scene->entry == gameEntry) {
+        traceGameObject(json);
     } else {
-        json += "null";
+        json.null();
     }
-    json += '}';
-    return json;
+    json.key("menu");
+    if (scene && scene->traceMenu) {
+        scene->traceMenu(json);
+    } else {
+        json.null();
+    }
+    json.endObject();
+    return line;
 }

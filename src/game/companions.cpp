@@ -1,8 +1,7 @@
 // The companions' four dispatch procedures and Shelly, the little flyer who keeps behind the
 // player, dives out of the picture when a room is cleared and comes back with the player.
-#include <cstdio>
-
 #include "app/app.h"
+#include "base/json_writer.h"
 #include "game/companions.h"
 #include "game/player.h"
 #include "stage/camera.h"
@@ -135,13 +134,12 @@ void drawShelly() {
               16, 16, sheet, 0, 0, 16, 16, static_cast<int16_t>(shelly.opacity), kMagenta);
 }
 
-void traceCompanions(std::string& json) {
+void traceCompanions(JsonWriter& json) {
     const Shelly& s = companions.shelly;
-    char text[256];
-    std::snprintf(text, sizeof text,
-                  "\"companion\":{\"x\":%d,\"y\":%d,\"opacity\":%d,\"flownOff\":%d},"
-                  "\"ghosts\":[[%d,%d],[%d,%d]]",
-                  s.x, s.y, s.opacity, s.flownOff, companions.ghosts[0].x, companions.ghosts[0].y,
-                  companions.ghosts[1].x, companions.ghosts[1].y);
-    json += text;
+    json.key("companion").beginObject();
+    json.field("x", s.x).field("y", s.y).field("opacity", s.opacity).field("flownOff", s.flownOff);
+    json.endObject();
+    json.key("ghosts").beginArray();
+    for (const Ghost& ghost : companions.ghosts) json.beginArray().value(ghost.x).value(ghost.y).endArray();
+    json.endArray();
 }

@@ -3,9 +3,9 @@
 // hover beside the current room and push it round when it turns.
 #pragma once
 
-#include <string>
-
 #include "gfx/surface.h"
+
+class JsonWriter;
 
 struct Shelly {
     int x = 312, y = 232;  // world pixels of her 16 x 16 box
@@ -59,5 +59,5 @@ void drawShelly();
 void drawGhosts();
 void drawDisplay();
 
-// Appends "companion":{...},"ghosts":[[x,y],[x,y]] to the trace's game object.
-void traceCompanions(std::string& json);
+// The trace's "companion" object and "ghosts" array, written into the game object.
+void traceCompanions(JsonWriter& json);

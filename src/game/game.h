@@ -2,6 +2,8 @@
 // player, the cells, the result panels and the choice of the next scene.
 #pragma once
 
+#include "app/app.h"
+
 using ResultProcedure = int (*)();
 
 struct GameState {
@@ -13,8 +15,17 @@ struct GameState {
     ResultProcedure resultStep = nullptr;  // the result sub-scene slot
     int resultPhase = 0;                   // 0 set up at next call, 2 shown, 3 closing
     int resultChoice = 0;
+
+    // Called when the game entry finds the world refused by loadWorld (the warning has been
+    // shown and nothing of the world is kept); empty: the run ends.
+    Procedure worldRefused = nullptr;
 };
 extern GameState game;
+
+// The way into the game from the world select (and from --world): currentWorld = world, the
+// screen fade held at full black, and the game entry in the scene slot. The first game step
+// lets the fade run on, so the hall fades in.
+void enterWorld(int world);
 
 void gameEntry();
 void gameStep();

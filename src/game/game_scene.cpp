@@ -4,8 +4,6 @@
 #include "game/game_scene.h"
 
 #include "app/app.h"
-#include "app/runner.h"
-#include "app/trace.h"
 #include "audio/audio.h"
 #include "game/game.h"
 #include "game/player.h"
@@ -19,14 +17,16 @@
 
 GameState game;
 
-namespace {
-struct SceneNames {
-    SceneNames() {
-        registerSceneName(gameEntry, "game");
-        registerSceneName(gameStep, "game");
-    }
-} sceneNames;
-}  // namespace
+void enterWorld(int worldNumber) {
+    game.currentWorld = worldNumber;
+    // What the world select's fade looks like in the frame it reaches full black, held there.
+    app.overlayStep = fadeStep;
+    app.fadeLevel = 100;
+    app.fadeSpeed = -2;
+    app.fadeState = 1;
+    app.fadeRun = 0;
+    app.sceneStep = gameEntry;
+}
 
 void gameEntry() {
     game.gameStartPending = 1;
@@ -40,16 +40,16 @@ void gameEntry() {
         // The world was refused with a message; nothing of it is kept.
         freePlayer();
         freeCompanions();
-        if (runner.worldGiven) exitWithStatus(2);
-        // The world select takes the player back once it is in the game; until then there is
-        // no other scene to go to, and entering the same broken world again would only repeat
-        // the message, so the run ends here.
+        if (game.worldRefused) {
+            game.worldRefused();
+            return;
+        }
+        // Entering the same broken world again would only repeat the message.
         app.quitRequested = 1;
         return;
     }
     createCamera();
     setupResultResources();
-    setTraceGameWriter(traceGameObject);
 
     app.sceneStep = gameStep;
     audio.musicRequest = 2;
@@ -101,7 +101,6 @@ void gameEnd() {
     freeCamera();
     releaseResultResources();
     freeCompanions();
-    setTraceGameWriter(nullptr);
     installSceneAfterWorld();
 }
 

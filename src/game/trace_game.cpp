@@ -1,7 +1,6 @@
 // The trace's `game` object: what the headless runner records of a world in play each frame.
-#include <cstdio>
-#include <string>
-
+#include "base/json_writer.h"
+#include "game/companions.h"
 #include "game/game.h"
 #include "game/game_scene.h"
 #include "game/player.h"
@@ -10,31 +9,6 @@
 #include "stage/world.h"
 
 namespace {
-
-void key(std::string& json, const char* name) {
-    json += '"';
-    json += name;
-    json += "\":";
-}
-
-void number(std::string& json, const char* name, long value) {
-    key(json, name);
-    json += std::to_string(value);
-}
-
-void text(std::string& json, const char* name, const char* value) {
-    key(json, name);
-    json += '"';
-    json += value;
-    json += '"';
-}
-
-void real(std::string& json, const char* name, float value) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%.3f", static_cast<double>(value));
-    key(json, name);
-    json += buffer;
-}
 
 const char* panelName() {
     if (!game.resultStep) return "none";
@@ -46,106 +20,75 @@ const char* panelName() {
     return "none";
 }
 
+void tracePlayer(JsonWriter& json) {
+    if (!player) {
+        json.null();
+        return;
+    }
+    const Player& p = *player;
+    json.beginObject();
+    json.field("x", p.x).field("y", p.y).field("vx", p.vx).field("vy", p.vy);
+    json.field("contact", p.contact).field("facing", p.facing).field("opacity", p.opacity);
+    json.textField("state", playerStateName());
+    json.endObject();
+}
+
+void traceCamera(JsonWriter& json) {
+    if (!camera) {
+        json.null();
+        return;
+    }
+    json.beginObject();
+    json.fixedField("x", camera->x).fixedField("y", camera->y);
+    json.textField("mode", camera->state == cameraOrbit ? "orbit" : "follow");
+    json.field("glide", camera->glidePhase).field("override", camera->override ? 1 : 0);
+    json.endObject();
+}
+
 }  // namespace
 
-// Appends the companions' objects once the companions are in the game.
-void traceCompanions(std::string& json);
+void traceGameObject(JsonWriter& json) {
+    // The game entry loads the world and the game end frees it: in between the world is in play.
+    if (!world.loaded) {
+        json.null();
+        return;
+    }
+    json.beginObject();
+    json.field("world", game.currentWorld).field("current", world.currentRoom).field("target", world.targetRoom);
 
-void traceGameObject(std::string& json) {
-    json += '{';
-    number(json, "world", game.currentWorld);
-    json += ',';
-    number(json, "current", world.currentRoom);
-    json += ',';
-    number(json, "target", world.targetRoom);
-
-    json += ",\"turn\":{";
+    json.key("turn").beginObject();
     if (!world.rooms.empty()) {
         const Room& room = currentRoomRef();
-        number(json, "state", room.turnState);
-        json += ',';
-        number(json, "angle", room.turnAngle);
-        json += ',';
-        number(json, "orientation", room.orientation);
-        json += ',';
-        number(json, "count", room.turnCount);
+        json.field("state", room.turnState).field("angle", room.turnAngle);
+        json.field("orientation", room.orientation).field("count", room.turnCount);
     }
-    json += '}';
+    json.endObject();
 
-    json += ",\"player\":";
-    if (player) {
-        json += '{';
-        number(json, "x", player->x);
-        json += ',';
-        number(json, "y", player->y);
-        json += ',';
-        number(json, "vx", player->vx);
-        json += ',';
-        number(json, "vy", player->vy);
-        json += ',';
-        number(json, "contact", player->contact);
-        json += ',';
-        number(json, "facing", player->facing);
-        json += ',';
-        number(json, "opacity", player->opacity);
-        json += ',';
-        const char* state = playerStateName();
-        text(json, "state", state ? state : "none");
-        json += '}';
-    } else {
-        json += "null";
-    }
+    json.key("player");
+    tracePlayer(json);
+    json.key("camera");
+    traceCamera(json);
 
-    json += ",\"camera\":";
-    if (camera) {
-        json += '{';
-        real(json, "x", camera->x);
-        json += ',';
-        real(json, "y", camera->y);
-        json += ',';
-        text(json, "mode", camera->state == cameraOrbit ? "orbit" : "follow");
-        json += ',';
-        number(json, "glide", camera->glidePhase);
-        json += ',';
-        number(json, "override", camera->override ? 1 : 0);
-        json += '}';
-    } else {
-        json += "null";
-    }
-
-    json += ",\"blocks\":[";
+    json.key("blocks").beginArray();
     if (!world.rooms.empty()) {
-        bool first = true;
         for (const Block& b : currentRoomRef().blocks) {
-            if (!first) json += ',';
-            first = false;
-            json += '[' + std::to_string(b.type) + ',' + std::to_string(b.x) + ',' + std::to_string(b.y) + ',' +
-                    std::to_string(b.vy) + ',' + std::to_string(b.active) + ']';
+            json.beginArray().value(b.type).value(b.x).value(b.y).value(b.vy).value(b.active).endArray();
         }
     }
-    json += ']';
+    json.endArray();
 
-    json += ",\"result\":{";
-    text(json, "panel", panelName());
-    json += ',';
-    number(json, "phase", game.resultPhase);
-    json += ',';
-    number(json, "choice", game.resultChoice);
-    json += '}';
+    json.key("result").beginObject();
+    json.textField("panel", panelName()).field("phase", game.resultPhase).field("choice", game.resultChoice);
+    json.endObject();
 
-    json += ',';
-    number(json, "restart", world.roomRestartPending);
+    json.field("restart", world.roomRestartPending);
 
-    json += ",\"rooms\":[";
-    for (size_t i = 0; i < world.rooms.size(); ++i) {
-        const Room& room = world.rooms[i];
-        if (i) json += ',';
-        json += '[' + std::to_string(room.par) + ',' + std::to_string(room.bestMoves) + ',' +
-                std::to_string(room.bestRank) + ']';
+    json.key("rooms").beginArray();
+    for (const Room& room : world.rooms) {
+        json.beginArray().value(room.par).value(room.bestMoves).value(room.bestRank).endArray();
     }
-    json += ']';
+    json.endArray();
 
-    json += ',';
     traceCompanions(json);
-    json += '}';
+    json.endObject();
 }

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "app/app.h"
-#include "app/trace.h"
 #include "audio/audio.h"
+#include "base/json_writer.h"
 #include "input/input.h"
 
 LogoState* logo = nullptr;
@@ -19,14 +19,6 @@ std::unique_ptr<LogoState> logoRecord;
 // Design units to screen pixels: 2 across, 2.4 down.
 int screenX(int designX) { return 2 * designX; }
 int screenY(int designY) { return static_cast<int>(2.4 * designY); }
-
-struct LogoNames {
-    LogoNames() {
-        registerSceneName(logoEntry, "logo");
-        registerSceneName(logoStep, "logo");
-    }
-};
-LogoNames logoNames;
 
 }  // namespace
 
@@ -118,4 +110,16 @@ void logoLeave() {
     logo = nullptr;
     // The opening follows the logo; until it is part of the game the logo starts over.
     app.sceneStep = logoEntry;
+}
+
+void traceLogoMenu(JsonWriter& json) {
+    if (!logo) {
+        json.null();
+        return;
+    }
+    json.beginObject();
+    json.field("counter", logo->counter).field("flash", logo->flash);
+    json.field("landed", static_cast<int>(logo->landed)).field("shaken", static_cast<int>(logo->shaken));
+    json.field("stampX", logo->stampX);
+    json.endObject();
 }

@@ -4,6 +4,8 @@
 
 #include "gfx/surface.h"
 
+class JsonWriter;
+
 // Positions are in a 320 x 200 design space shown at 2 x 2.4 on the 640 x 480 screen.
 struct LogoState {
     uint8_t landed = 0;  // the stamp has arrived
@@ -28,3 +30,5 @@ void logoStep();
 bool logoUpdate();
 void logoDraw();
 void logoLeave();
+// The trace's `menu` object of the logo screen (null when it is not running).
+void traceLogoMenu(JsonWriter& json);

@@ -53,6 +53,46 @@ TEST(Runner, TraceOfTwoHundredFramesFollowsTheFrameRules) {
     EXPECT_EQ(field(lines[0], "fade"), "{\"state\":2,\"level\":0,\"run\":0,\"on\":0}");
 }
 
+TEST(Runner, EveryLineCarriesTheMenuObjectOfTheSceneThatRan) {
+    GameDirectory game;
+    ASSERT_EQ(game.run("--headless --frames 140 --trace t.jsonl"), 1) << game.standardError();
+    std::vector<std::string> lines = game.lines("t.jsonl");
+    ASSERT_EQ(lines.size(), 140u);
+    for (const std::string& line : lines) ASSERT_NE(field(line, "menu"), "<missing>") << line;
+    // The first logo: its record from the entry frame on, the stamp flying in 50 design units a
+    // frame once the frame figure is above 5 (frame 30), and no record in the frame it leaves.
+    EXPECT_EQ(field(lines[0], "menu"), "{\"counter\":0,\"flash\":0,\"landed\":0,\"shaken\":0,\"stampX\":-424}");
+    int flyingFrames = 0, lastStampX = -424;
+    for (size_t i = 0; i + 1 < 130; ++i) {
+        const std::string& line = lines[i];
+        ASSERT_EQ(field(line, "scene"), "\"logo\"") << line;
+        const std::string menu = field(line, "menu");
+        ASSERT_EQ(menu.front(), '{') << line;
+        const int stampX = intField(menu, "stampX");
+        if (stampX != lastStampX) {
+            EXPECT_EQ(stampX - lastStampX, 50) << line;
+            EXPECT_EQ(intField(menu, "landed"), 0) << line;
+            ++flyingFrames;
+        }
+        lastStampX = stampX;
+    }
+    EXPECT_EQ(flyingFrames, 10);  // -424 + 10 * 50 = 76 lands it
+    // The flash has faded in to 90 % over the zoom in the frame before.
+    EXPECT_EQ(field(lines[128], "menu").substr(0, 25), "{\"counter\":60,\"flash\":90,");
+    EXPECT_EQ(field(lines[129], "scene"), "\"logo\"");
+    EXPECT_EQ(field(lines[129], "menu"), "null");
+
+    // In the game the menu object is null and the game object is there from the first frame.
+    ASSERT_EQ(game.run("--headless --world 0 --frames 3 --trace w.jsonl"), 1) << game.standardError();
+    for (const std::string& line : game.lines("w.jsonl")) {
+        EXPECT_EQ(field(line, "scene"), "\"game\"") << line;
+        EXPECT_EQ(field(line, "menu"), "null") << line;
+        EXPECT_EQ(field(field(line, "game"), "world"), "0") << line;
+        // The fade is held at full black until the first game step that runs lets it go.
+        EXPECT_EQ(field(line, "fade"), "{\"state\":4,\"level\":100,\"run\":0,\"on\":1}") << line;
+    }
+}
+
 TEST(Runner, InputScriptDrivesTheButtons) {
     GameDirectory game;
     testgame::writeText(game.file("keys.txt"),

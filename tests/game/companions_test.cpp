@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/app.h"
+#include "base/json_writer.h"
 #include "game/companions.h"
 #include "game/game.h"
 #include "game/player.h"
@@ -224,7 +225,8 @@ TEST_F(Companions, TraceObject) {
     companions.shelly.x = 5;
     companions.shelly.flownOff = 1;
     std::string json;
-    traceCompanions(json);
+    JsonWriter writer(json);
+    traceCompanions(writer);
     EXPECT_EQ(json, "\"companion\":{\"x\":5,\"y\":232,\"opacity\":100,\"flownOff\":1},"
                     "\"ghosts\":[[-64,480],[640,480]]");
 }

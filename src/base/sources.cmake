@@ -1,0 +1,4 @@
+# Sources of the base helpers: plain procedures on the standard library that every layer uses.
+list(APPEND YOMOGI_SOURCES
+  src/base/json_writer.cpp
+)

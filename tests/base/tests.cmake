@@ -1,0 +1,3 @@
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/base/json_writer_test.cpp
+)
