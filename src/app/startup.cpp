@@ -9,7 +9,11 @@
 #include "app/runner.h"
 #include "audio/audio.h"
 #include "input/input.h"
+#include "game/game.h"
+#include "menu/credits.h"
 #include "menu/logo.h"
+#include "menu/opening.h"
+#include "menu/world_select.h"
 #include "platform/platform.h"
 #include "text/sjis.h"
 
@@ -35,6 +39,7 @@ void startUp() {
     seedRandom(runner.seedGiven ? runner.seed : platformSystemTime());
     loadKeyConfig();
     app.sceneStep = logoEntry;
+    game.exits = {creditsEntry, openingEntry, selectEntry};
     app.quitRequested = 0;
     audio.musicEnabled = 1;
     audio.musicPlaying = 0;

@@ -6,6 +6,14 @@
 
 using ResultProcedure = int (*)();
 
+// The scenes a world can lead to. They stand above the game, so the program fills these from its
+// scene table at start-up.
+struct WorldExits {
+    Procedure credits = nullptr;
+    Procedure opening = nullptr;
+    Procedure worldSelect = nullptr;
+};
+
 struct GameState {
     int currentWorld = 0;
     int gameStartPending = 0;
@@ -19,6 +27,7 @@ struct GameState {
     // Called when the game entry finds the world refused by loadWorld (the warning has been
     // shown and nothing of the world is kept); empty: the run ends.
     Procedure worldRefused = nullptr;
+    WorldExits exits;
 };
 extern GameState game;
 
