@@ -7,6 +7,7 @@
 // the source, or which lie outside the destination, are left as they are.
 #include <algorithm>
 
+#include "gfx/blit_rows.h"
 #include "gfx/surface.h"
 #include "gfx/surface_internal.h"
 
@@ -46,16 +47,9 @@ struct PercentMix {
 // Runs `mix(source, destination) -> new destination` over every drawn pixel of the plan.
 template <typename Mix>
 void mixRows(Surface* dst, const Surface* src, const StretchPlan& plan, Mix mix) {
-    for (int j = 0; j < plan.rows; ++j) {
-        uint32_t* out = dst->row(plan.dstY + j) + plan.dstX;
-        const uint32_t* in = src->row(plan.rowMap[j]);
-        if (plan.unscaledX) {
-            in += plan.colMap[0];
-            for (int i = 0; i < plan.cols; ++i) out[i] = mix(in[i], out[i]);
-        } else {
-            for (int i = 0; i < plan.cols; ++i) out[i] = mix(in[plan.colMap[i]], out[i]);
-        }
-    }
+    forEachPlannedRow(dst, src, plan, [&plan, &mix](uint32_t* out, const uint32_t* in) {
+        for (int i = 0; i < plan.cols; ++i) out[i] = mix(in[i], out[i]);
+    });
 }
 
 }  // namespace
@@ -72,6 +66,7 @@ void blendBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, int
         return;
     }
     if (key > 0xFFFFFF && key != kKeyAdditive) return;  // no such mix: nothing is drawn
+    if (key <= 0xFFFFFF && amount == 0) return;  // trunc(d * 1 + s * 0) keeps every pixel
 
     Surface holder;
     src = distinctSource(src, dst, holder);
@@ -88,25 +83,11 @@ void blendBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, int
     // The key is compared with the pixel as it lies in memory (red in bits 16-23), not converted
     // from a colour reference; the keys the pictures use (magenta, white, black) read the same
     // either way.
-    if (amount == 0) return;  // trunc(d * 1 + s * 0) keeps every pixel as it was
     if (amount == 100) {
-        // trunc(s * 1 + d * 0) is s: a keyed copy, which writes only the pixels it draws.
-        for (int j = 0; j < plan.rows; ++j) {
-            uint32_t* out = dst->row(plan.dstY + j) + plan.dstX;
-            const uint32_t* in = src->row(plan.rowMap[j]);
-            if (plan.unscaledX) {
-                in += plan.colMap[0];
-                for (int i = 0; i < plan.cols; ++i) {
-                    const uint32_t s = in[i] & 0xFFFFFF;
-                    if (s != key) out[i] = s;
-                }
-            } else {
-                for (int i = 0; i < plan.cols; ++i) {
-                    const uint32_t s = in[plan.colMap[i]] & 0xFFFFFF;
-                    if (s != key) out[i] = s;
-                }
-            }
-        }
+        // trunc(s * 1 + d * 0) is s: a keyed copy of the colours.
+        forEachPlannedRow(dst, src, plan, [&plan, key](uint32_t* out, const uint32_t* in) {
+            keyedColourRow(out, in, plan.cols, key);
+        });
         return;
     }
     const PercentMix mix(amount);

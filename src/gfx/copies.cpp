@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gfx/blit_rows.h"
 #include "gfx/surface.h"
 #include "gfx/surface_internal.h"
 
@@ -21,23 +22,42 @@ struct PlanMaps {
 PlanMaps maps;  // reused from call to call; the game draws from one thread
 
 // One axis of the plan: the destination run d .. d+n-1 on a surface of D pixels samples the
-// source run s .. s+m-1 on a surface of S pixels. Fills the map with the source index of every
-// drawn destination index and returns the first drawn destination index (or -1).
-int64_t planAxis(int64_t d, int64_t n, int64_t D, int64_t s, int64_t m, int64_t S,
-                 std::vector<int>& map) {
+// source run s .. s+m-1 on a surface of S pixels, index d + i reading s + floor(i * m / n).
+struct Axis {
+    int64_t first = -1;       // first drawn destination index, -1 when none is
+    int64_t count = 0;        // how many are drawn
+    int64_t sourceFirst = 0;  // the source index of the first drawn one
+};
+
+// Without stretching, index i reads s + i: the drawn run is where both lie inside their surfaces,
+// found without visiting them.
+Axis planStraightAxis(int64_t d, int64_t n, int64_t D, int64_t s, int64_t S) {
+    Axis axis;
+    const int64_t lo = std::max({int64_t{0}, -d, -s});
+    const int64_t hi = std::min({n, D - d, S - s});
+    if (lo >= hi) return axis;
+    axis.first = d + lo;
+    axis.count = hi - lo;
+    axis.sourceFirst = s + lo;
+    return axis;
+}
+
+// With stretching, the source index of every drawn destination index goes into the map.
+Axis planStretchedAxis(int64_t d, int64_t n, int64_t D, int64_t s, int64_t m, int64_t S,
+                       std::vector<int>& map) {
+    Axis axis;
     map.clear();
     int64_t lo = std::max<int64_t>(0, -d), hi = std::min<int64_t>(n, D - d);
-    if (lo >= hi || S <= 0) return -1;
+    if (lo >= hi || S <= 0) return axis;
     // Source index s + floor(i * m / n), stepped without a division per pixel.
     int64_t q = lo * m / n, r = lo * m % n;
     const int64_t stepQ = m / n, stepR = m % n;
-    int64_t first = -1;
     for (int64_t i = lo; i < hi; ++i) {
         int64_t source = s + q;
         if (source >= 0 && source < S) {
-            if (first < 0) first = i;
+            if (axis.first < 0) axis.first = d + i;
             map.push_back(static_cast<int>(source));
-        } else if (first >= 0) {
+        } else if (axis.first >= 0) {
             break;  // the samples only move forward: once past the source's end, all are
         }
         q += stepQ;
@@ -47,7 +67,15 @@ int64_t planAxis(int64_t d, int64_t n, int64_t D, int64_t s, int64_t m, int64_t 
             ++q;
         }
     }
-    return first < 0 ? -1 : d + first;
+    if (axis.first < 0) return axis;
+    axis.count = static_cast<int64_t>(map.size());
+    axis.sourceFirst = map.front();
+    return axis;
+}
+
+Axis planAxis(int64_t d, int64_t n, int64_t D, int64_t s, int64_t m, int64_t S,
+              std::vector<int>& map) {
+    return m == n ? planStraightAxis(d, n, D, s, S) : planStretchedAxis(d, n, D, s, m, S, map);
 }
 
 }  // namespace
@@ -59,17 +87,20 @@ bool planStretch(StretchPlan& plan, const Surface* dst, int64_t x, int64_t y, in
     for (int64_t v : {x, y, w, h, sx, sy, sw, sh}) {
         if (!withinReach(v)) return false;
     }
-    int64_t firstX = planAxis(x, w, dst->width, sx, sw, src->width, maps.cols);
-    if (firstX < 0) return false;
-    int64_t firstY = planAxis(y, h, dst->height, sy, sh, src->height, maps.rows);
-    if (firstY < 0) return false;
-    plan.dstX = static_cast<int>(firstX);
-    plan.dstY = static_cast<int>(firstY);
-    plan.cols = static_cast<int>(maps.cols.size());
-    plan.rows = static_cast<int>(maps.rows.size());
-    plan.colMap = maps.cols.data();
-    plan.rowMap = maps.rows.data();
+    const Axis across = planAxis(x, w, dst->width, sx, sw, src->width, maps.cols);
+    if (across.first < 0) return false;
+    const Axis down = planAxis(y, h, dst->height, sy, sh, src->height, maps.rows);
+    if (down.first < 0) return false;
+    plan.dstX = static_cast<int>(across.first);
+    plan.dstY = static_cast<int>(down.first);
+    plan.cols = static_cast<int>(across.count);
+    plan.rows = static_cast<int>(down.count);
+    plan.srcX = static_cast<int>(across.sourceFirst);
+    plan.srcY = static_cast<int>(down.sourceFirst);
     plan.unscaledX = sw == w;
+    plan.unscaledY = sh == h;
+    plan.colMap = plan.unscaledX ? nullptr : maps.cols.data();
+    plan.rowMap = plan.unscaledY ? nullptr : maps.rows.data();
     return true;
 }
 
@@ -89,32 +120,30 @@ void stretchBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, i
     src = distinctSource(src, dst, holder);
     StretchPlan plan;
     if (!planStretch(plan, dst, x, y, w, h, src, sx, sy, sw, sh)) return;
+    const size_t rowBytes = sizeof(uint32_t) * static_cast<size_t>(plan.cols);
+    if (plan.unscaledX) {
+        for (int j = 0; j < plan.rows; ++j) {
+            std::memcpy(dst->row(plan.dstY + j) + plan.dstX, src->row(plan.sourceRow(j)) + plan.srcX,
+                        rowBytes);
+        }
+        return;
+    }
+    // A widened picture repeats each source row: sample it once, then copy the sampled row.
+    int sampled = -1;
+    const uint32_t* previous = nullptr;
     for (int j = 0; j < plan.rows; ++j) {
         uint32_t* out = dst->row(plan.dstY + j) + plan.dstX;
-        const uint32_t* in = src->row(plan.rowMap[j]);
-        if (plan.unscaledX) {
-            std::memmove(out, in + plan.colMap[0], sizeof(uint32_t) * plan.cols);
+        const int v = plan.sourceRow(j);
+        if (v == sampled) {
+            std::memcpy(out, previous, rowBytes);
         } else {
+            const uint32_t* in = src->row(v);
             for (int i = 0; i < plan.cols; ++i) out[i] = in[plan.colMap[i]];
+            sampled = v;
+            previous = out;
         }
     }
 }
-
-namespace {
-
-// out[i] takes in[i] unless it is the key. Written as a select of both values rather than a
-// skipped store so that the compiler can do many pixels at a time; a kept pixel is rewritten
-// with its own value.
-void keyedRow(uint32_t* __restrict out, const uint32_t* __restrict in, int n, uint32_t keyPixel) {
-    for (int i = 0; i < n; ++i) {
-        const uint32_t s = in[i];
-        out[i] = s == keyPixel ? out[i] : s;
-    }
-}
-
-std::vector<uint32_t> sampledRow;  // one stretched source row, reused while the row repeats
-
-}  // namespace
 
 void transparentBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, int sx, int sy,
                      int sw, int sh, Colour key) {
@@ -123,51 +152,26 @@ void transparentBlit(Surface* dst, int x, int y, int w, int h, const Surface* sr
     StretchPlan plan;
     if (!planStretch(plan, dst, x, y, w, h, src, sx, sy, sw, sh)) return;
     const uint32_t keyPixel = colourToPixel(key & 0xFFFFFF);
-    if (plan.unscaledX) {
-        for (int j = 0; j < plan.rows; ++j) {
-            keyedRow(dst->row(plan.dstY + j) + plan.dstX, src->row(plan.rowMap[j]) + plan.colMap[0],
-                     plan.cols, keyPixel);
-        }
-        return;
-    }
-    // A widened backdrop repeats each source row on several screen rows: pick its columns once.
-    sampledRow.resize(static_cast<size_t>(plan.cols));
-    int sampled = -1;
-    for (int j = 0; j < plan.rows; ++j) {
-        if (plan.rowMap[j] != sampled) {
-            sampled = plan.rowMap[j];
-            const uint32_t* in = src->row(sampled);
-            for (int i = 0; i < plan.cols; ++i) sampledRow[i] = in[plan.colMap[i]];
-        }
-        keyedRow(dst->row(plan.dstY + j) + plan.dstX, sampledRow.data(), plan.cols, keyPixel);
-    }
+    forEachPlannedRow(dst, src, plan, [&plan, keyPixel](uint32_t* out, const uint32_t* in) {
+        keyedRow(out, in, plan.cols, keyPixel);
+    });
 }
 
 void alphaBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, int sx, int sy, int sw,
                int sh, int opacity) {
+    opacity = std::clamp(opacity, 0, 255);
+    if (opacity == 0) return;  // (d * 255) / 255 leaves every pixel as it was
     Surface holder;
     src = distinctSource(src, dst, holder);
     StretchPlan plan;
     if (!planStretch(plan, dst, x, y, w, h, src, sx, sy, sw, sh)) return;
-    opacity = std::clamp(opacity, 0, 255);
-    if (opacity == 0) return;  // (d * 255) / 255 leaves every pixel as it was
-    if (opacity == 255) {      // (s * 255) / 255 is the source itself
-        for (int j = 0; j < plan.rows; ++j) {
-            uint32_t* out = dst->row(plan.dstY + j) + plan.dstX;
-            const uint32_t* in = src->row(plan.rowMap[j]);
-            for (int i = 0; i < plan.cols; ++i) out[i] = in[plan.colMap[i]] & 0xFFFFFF;
-        }
+    if (opacity == 255) {  // (s * 255) / 255 is the source itself
+        forEachPlannedRow(dst, src, plan, [&plan](uint32_t* out, const uint32_t* in) {
+            colourRow(out, in, plan.cols);
+        });
         return;
     }
-    const OpacityMix mix(opacity);
-    for (int j = 0; j < plan.rows; ++j) {
-        uint32_t* out = dst->row(plan.dstY + j) + plan.dstX;
-        const uint32_t* in = src->row(plan.rowMap[j]);
-        if (plan.unscaledX) {
-            in += plan.colMap[0];
-            for (int i = 0; i < plan.cols; ++i) out[i] = mix(in[i], out[i]);
-        } else {
-            for (int i = 0; i < plan.cols; ++i) out[i] = mix(in[plan.colMap[i]], out[i]);
-        }
-    }
+    forEachPlannedRow(dst, src, plan, [&plan, opacity](uint32_t* out, const uint32_t* in) {
+        opacityRow(out, in, plan.cols, opacity);
+    });
 }

@@ -17,12 +17,16 @@ void fillDeviceRect(Surface* s, int64_t x, int64_t y, int64_t w, int64_t h, uint
 // dropping or repeating whole rows and columns: destination column x + i reads source column
 // sx + floor(i * sw / w), and the same for rows. Only the pixels that lie inside the destination
 // and whose sample lies inside the source are drawn; all others are left as they are.
+// An axis that is not stretched has no map: its source index is the first one plus the offset.
 struct StretchPlan {
     int dstX = 0, dstY = 0;  // first destination pixel drawn
     int cols = 0, rows = 0;  // how many columns and rows are drawn
-    const int* colMap = nullptr;  // source column of destination column dstX + i
-    const int* rowMap = nullptr;  // source row of destination row dstY + j
-    bool unscaledX = false;       // colMap[i] == colMap[0] + i
+    int srcX = 0, srcY = 0;  // first source column and row drawn
+    const int* colMap = nullptr;  // source column of destination column dstX + i, if stretched
+    const int* rowMap = nullptr;  // source row of destination row dstY + j, if stretched
+    bool unscaledX = false, unscaledY = false;  // source column srcX + i, row srcY + j
+    int sourceColumn(int i) const { return unscaledX ? srcX + i : colMap[i]; }
+    int sourceRow(int j) const { return unscaledY ? srcY + j : rowMap[j]; }
 };
 
 // False when nothing is drawn (empty or inverted rectangles, nothing in common with either

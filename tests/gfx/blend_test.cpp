@@ -1,4 +1,8 @@
 // The blend blit's three mixes, pixel by pixel.
+#include <random>
+
+#include "gfx/blit_rows.h"
+#include "gfx/surface_internal.h"
 #include "gfx_support.h"
 
 namespace {
@@ -204,6 +208,108 @@ TEST_F(Blend, DoubleSizeModeDoublesEveryCoordinate) {
     blendBlit(&faded, 0, 0, 1, 1, &src, 0, 0, 1, 1, 100, kKeyConstantOpacity);
     EXPECT_EQ(at(faded, 1, 1), 0x0000FFu);
     EXPECT_EQ(at(faded, 2, 2), 0u);
+}
+
+// The row forms of the constant opacity against the per-pixel mix for every pair of channel
+// values at every opacity, with a fourth byte in the inputs that the mix must clear, and on short
+// rows so that the pixels left over after the four-at-a-time part are covered.
+TEST_F(Blend, ConstantOpacityRowsMatchThePixelMixForEveryPair) {
+    using Row = void (*)(uint32_t*, const uint32_t*, int, int);
+    std::vector<std::pair<const char*, Row>> forms = {{"portable", opacityRowPortable}};
+#ifdef YOMOGI_BLIT_SSE2
+    forms.push_back({"sse2", opacityRowSse2});
+#endif
+    std::vector<uint32_t> src(65536), base(65536);
+    for (uint32_t s = 0; s < 256; ++s)
+        for (uint32_t d = 0; d < 256; ++d) {
+            src[s * 256 + d] = (((s * 7) & 0xFF) << 24) | (s << 16) | ((255 - s) << 8) | d;
+            base[s * 256 + d] = (((d * 13) & 0xFF) << 24) | (d << 16) | (s << 8) | (255 - d);
+        }
+    for (const auto& [name, row] : forms) {
+        SCOPED_TRACE(name);
+        for (int a = 0; a <= 255; ++a) {
+            const OpacityMix mix(a);
+            std::vector<uint32_t> out = base;
+            row(out.data(), src.data(), static_cast<int>(out.size()), a);
+            int wrong = 0;
+            for (size_t i = 0; i < out.size(); ++i) wrong += out[i] != mix(src[i], base[i]);
+            ASSERT_EQ(wrong, 0) << "opacity " << a;
+        }
+        std::mt19937 rng(3);
+        for (int round = 0; round < 2000; ++round) {
+            const int n = static_cast<int>(rng() % 12), from = static_cast<int>(rng() % 100);
+            const int a = static_cast<int>(rng() % 256);
+            std::vector<uint32_t> out(base.begin() + from, base.begin() + from + n + 1);
+            const uint32_t beyond = out[n];
+            row(out.data(), src.data() + 7 * from, n, a);
+            for (int i = 0; i < n; ++i) {
+                ASSERT_EQ(out[i], OpacityMix(a)(src[7 * from + i], base[from + i])) << n << " " << i;
+            }
+            ASSERT_EQ(out[n], beyond) << "wrote past the row";
+        }
+    }
+}
+
+// The blend blit's mixes on random rectangles, stretched and clipped, in both display modes,
+// against the rules pixel by pixel.
+TEST_F(Blend, MixesMatchThePixelRulesOnRandomRectangles) {
+    std::mt19937 rng(21);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    Surface src = deviceSurface(41, 31);
+    // A few source pixels carry a fourth byte: the keyed mixes compare and write only the colour.
+    for (auto& p : src.pixels) {
+        const int kind = pick(0, 9);
+        p = kind < 2 ? 0xFF00FFu : static_cast<uint32_t>(rng()) & (kind == 9 ? 0xFFFFFFFFu : 0xFFFFFFu);
+    }
+    Surface base = deviceSurface(67, 53);
+    for (auto& p : base.pixels) p = static_cast<uint32_t>(rng()) & 0xFFFFFFu;
+    auto percentMix = [](uint32_t s, uint32_t d, int percent) {
+        const float p = static_cast<float>(percent) / 100.0f, q = 1.0f - p;
+        uint32_t out = 0;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const float v = static_cast<float>((s >> shift) & 0xFF) * p + static_cast<float>((d >> shift) & 0xFF) * q;
+            out |= static_cast<uint32_t>(v) << shift;
+        }
+        return out;
+    };
+    auto additive = [](uint32_t s, uint32_t d) {
+        uint32_t out = 0;
+        for (int shift = 0; shift < 32; shift += 8) {
+            out |= std::min<uint32_t>(255, ((s >> shift) & 0xFF) + ((d >> shift) & 0xFF)) << shift;
+        }
+        return out;
+    };
+    for (int round = 0; round < 1200; ++round) {
+        const int mode = round % 5 == 0 ? 1 : 0, k = mode + 1;
+        useMode(mode);
+        const int x = pick(-12, 34), y = pick(-12, 28), w = pick(1, 40), h = pick(1, 34);
+        const int sx = pick(-4, 22), sy = pick(-4, 16);
+        const int sw = pick(0, 1) ? pick(1, 25) : w, sh = pick(0, 1) ? pick(1, 20) : h;
+        const int kind = round % 4;
+        const int percent = kind == 0 ? 100 : pick(1, 99);
+        const uint32_t key = kind == 2 ? kKeyAdditive : kind == 3 ? kKeyConstantOpacity : kMagenta;
+        const int opacity = percent * 255 / 100;
+        Surface dst = base, expected = base;
+        for (int j = 0; j < h * k; ++j)
+            for (int i = 0; i < w * k; ++i) {
+                const int X = x * k + i, Y = y * k + j;
+                const int64_t u = sx * k + int64_t{i} * sw / w, v = sy * k + int64_t{j} * sh / h;
+                if (X < 0 || Y < 0 || X >= dst.width || Y >= dst.height) continue;
+                if (u < 0 || v < 0 || u >= src.width || v >= src.height) continue;
+                const uint32_t s = at(src, static_cast<int>(u), static_cast<int>(v)), d = at(base, X, Y);
+                const uint32_t colour = s & 0xFFFFFF;
+                uint32_t want = d;
+                if (kind == 0) want = colour == key ? d : colour;
+                if (kind == 1) want = colour == key ? d : percentMix(s, d, percent);
+                if (kind == 2) want = additive(s, d);
+                if (kind == 3) want = OpacityMix(opacity)(s, d);
+                put(expected, X, Y, want);
+            }
+        blendBlit(&dst, x, y, w, h, &src, sx, sy, sw, sh, static_cast<int16_t>(percent), key);
+        ASSERT_TRUE(dst.pixels == expected.pixels)
+            << "kind " << kind << " mode " << mode << " percent " << percent << ": " << x << " " << y
+            << " " << w << " " << h << " / " << sx << " " << sy << " " << sw << " " << sh;
+    }
 }
 
 }  // namespace

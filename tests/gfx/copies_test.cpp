@@ -114,3 +114,63 @@ TEST_F(Copies, KeyedStretchMatchesThePixelRule) {
 }
 
 }  // namespace
+
+#include "gfx/surface_internal.h"
+
+namespace {
+
+// Every plain copy on random rectangles (clipped, stretched or not on either axis, overlapping
+// either edge) against its rule pixel by pixel: destination (x + i, y + j) samples source
+// (sx + floor(i * sw / w), sy + floor(j * sh / h)) when both lie inside their surfaces, and
+// nothing else changes. Some pixels carry a fourth byte, which a copy keeps, the keyed copy
+// compares whole and the mix clears.
+TEST_F(Copies, FastPathsMatchThePixelRuleOnRandomRectangles) {
+    std::mt19937 rng(16);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    Surface src = deviceSurface(37, 29);
+    for (auto& p : src.pixels) {
+        const int kind = pick(0, 9);
+        p = kind < 2 ? 0xFF00FFu : static_cast<uint32_t>(rng()) & (kind == 9 ? 0xFFFFFFFFu : 0xFFFFFFu);
+    }
+    Surface base = deviceSurface(61, 47);
+    for (auto& p : base.pixels) p = static_cast<uint32_t>(rng()) & (pick(0, 9) == 0 ? 0xFFFFFFFFu : 0xFFFFFFu);
+
+    for (int round = 0; round < 1200; ++round) {
+        const int x = pick(-20, 55), y = pick(-20, 42), w = pick(1, 70), h = pick(1, 60);
+        const int sx = pick(-8, 34), sy = pick(-8, 26);
+        const int kind = round % 4;
+        const int sw = kind != 1 && pick(0, 2) == 0 ? pick(1, 45) : w;
+        const int sh = kind != 1 && pick(0, 2) == 0 ? pick(1, 35) : h;
+        const int opacity = pick(0, 3) == 0 ? (pick(0, 1) ? 0 : 255) : pick(1, 254);
+        Surface dst = base, expected = base;
+        for (int j = 0; j < h; ++j)
+            for (int i = 0; i < w; ++i) {
+                const int X = x + i, Y = y + j;
+                const int64_t u = sx + int64_t{i} * sw / w, v = sy + int64_t{j} * sh / h;
+                if (X < 0 || Y < 0 || X >= dst.width || Y >= dst.height) continue;
+                if (u < 0 || v < 0 || u >= src.width || v >= src.height) continue;
+                const uint32_t s = at(src, static_cast<int>(u), static_cast<int>(v)), d = at(base, X, Y);
+                uint32_t want = s;
+                if (kind == 2) want = s == 0xFF00FF ? d : s;
+                if (kind == 3) want = opacity == 0 ? d : OpacityMix(opacity)(s, d);
+                put(expected, X, Y, want);
+            }
+        switch (kind) {
+            case 0: stretchBlit(&dst, x, y, w, h, &src, sx, sy, sw, sh); break;
+            case 1: stretchBlit(&dst, x, y, w, h, &src, sx, sy, sw, sh); break;
+            case 2: transparentBlit(&dst, x, y, w, h, &src, sx, sy, sw, sh, kMagenta); break;
+            case 3: alphaBlit(&dst, x, y, w, h, &src, sx, sy, sw, sh, opacity); break;
+        }
+        if (kind == 1) {
+            // The unstretched call must be the plain copy too.
+            Surface copied = base;
+            copyBlit(&copied, x, y, w, h, &src, sx, sy);
+            ASSERT_EQ(copied.pixels, dst.pixels) << "copyBlit, round " << round;
+        }
+        ASSERT_TRUE(dst.pixels == expected.pixels)
+            << "kind " << kind << " opacity " << opacity << ": " << x << " " << y << " " << w << " "
+            << h << " / " << sx << " " << sy << " " << sw << " " << sh;
+    }
+}
+
+}  // namespace
