@@ -9,6 +9,7 @@
 #include "audio/audio.h"
 #include "base/json_writer.h"
 #include "input/input.h"
+#include "menu/opening.h"
 
 LogoState* logo = nullptr;
 
@@ -108,8 +109,7 @@ void logoLeave() {
     if (logo) releaseSurface(logo->sheet);
     logoRecord.reset();
     logo = nullptr;
-    // The opening follows the logo; until it is part of the game the logo starts over.
-    app.sceneStep = logoEntry;
+    app.sceneStep = openingEntry;
 }
 
 void traceLogoMenu(JsonWriter& json) {

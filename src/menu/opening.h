@@ -6,5 +6,9 @@ class JsonWriter;
 
 void openingEntry();
 void openingStep();
+// One update of the opening; true when the opening is finished.
+bool openingUpdate();
+void openingDraw();
+void openingLeave();
 // The trace's `menu` object of the scene (null when it is not running).
 void traceOpeningMenu(JsonWriter& json);

@@ -5,20 +5,8 @@
 #include "base/json_writer.h"
 #include "menu/credits.h"
 #include "menu/logo.h"
-#include "menu/opening.h"
 #include "menu/options.h"
-#include "menu/title.h"
 #include "menu/world_select.h"
-
-// The opening.
-void openingEntry() { app.sceneStep = logoEntry; }
-void openingStep() { app.sceneStep = logoEntry; }
-void traceOpeningMenu(JsonWriter& json) { json.null(); }
-
-// The title.
-void titleEntry() { app.sceneStep = logoEntry; }
-void titleStep() { app.sceneStep = logoEntry; }
-void traceTitleMenu(JsonWriter& json) { json.null(); }
 
 // The world select.
 void selectEntry() { app.sceneStep = logoEntry; }

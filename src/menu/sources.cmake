@@ -3,4 +3,12 @@ list(APPEND YOMOGI_SOURCES
   src/menu/logo.cpp
   src/menu/scenes_pending.cpp
   src/menu/image_list.cpp
+  src/menu/opening.cpp
+  src/menu/opening_draw.cpp
+  src/menu/opening_scenery.cpp
+  src/menu/title.cpp
+  src/menu/title_draw.cpp
+  src/menu/title_menu.cpp
+  src/menu/title_paint.cpp
+  src/menu/title_scenery.cpp
 )

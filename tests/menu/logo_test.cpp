@@ -11,6 +11,7 @@
 #include "gfx/surface.h"
 #include "input/input.h"
 #include "menu/logo.h"
+#include "menu/opening.h"
 #include "platform/platform.h"
 
 namespace {
@@ -182,7 +183,7 @@ TEST_F(LogoTest, GrowZoomAndFlashAdvanceWithEveryDraw) {
     EXPECT_EQ(screen(320, 240), kFlash);
 }
 
-TEST_F(LogoTest, WholeScreenRunsAHundredFramesThenStartsOver) {
+TEST_F(LogoTest, WholeScreenRunsAHundredFramesThenTheOpeningFollows) {
     // A game directory holding only the sheet.
     char pattern[] = "/tmp/yomogi-logo-XXXXXX";
     std::filesystem::path folder = ::mkdtemp(pattern);
@@ -207,7 +208,7 @@ TEST_F(LogoTest, WholeScreenRunsAHundredFramesThenStartsOver) {
     }
     EXPECT_EQ(frames, 100);  // 10 flying, 15 shaking, 44 waiting, 30 growing and zooming, 1 leaving
     EXPECT_EQ(logo, nullptr);
-    EXPECT_EQ(app.sceneStep, logoEntry);
+    EXPECT_EQ(app.sceneStep, openingEntry);
 
     // Asked to quit, the logo leaves at once.
     logoEntry();
