@@ -1,0 +1,23 @@
+// The start cell's countdown. When the player steps off a room's start cell, the cell counts
+// down from 30, closing any panel in that time; a goal reached before the count has run out
+// loses its CLEAR panel at once, and with it the first clear. This searches, frame by frame,
+// everything a player can do while the count runs.
+#pragma once
+
+#include <string>
+
+#include "play.h"
+
+namespace solver {
+
+struct CountdownResult {
+    bool goalInTime = false;  // the goal can take the player while the start cell still counts
+    bool panelLost = false;   // and the CLEAR panel then closes by itself
+    int framesOffStart = 0;   // frames from stepping off the start cell to the goal
+    int states = 0;
+};
+
+// entry: the room in play as the player finds it. The world in play is changed.
+CountdownResult searchCountdown(const FullState& entry);
+
+}  // namespace solver

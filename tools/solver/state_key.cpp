@@ -1,0 +1,173 @@
+// Packing a room's state of play into its key and back.
+#include "state_key.h"
+
+#include <cstring>
+
+#include "game/cells.h"
+#include "game/player.h"
+#include "input/input.h"
+#include "stage/camera.h"
+#include "stage/world.h"
+
+namespace solver {
+
+namespace {
+
+constexpr int kRoomWords = 3;    // orientation, turn state, turn angle
+constexpr int kPlayerWords = 5;  // x|y, vx|vy, contact, state, opacity
+constexpr int kCameraWords = 3;  // x, y (bits), state
+constexpr int kButtonWords = 1;  // 13 button states, 2 bits each
+constexpr int kBlockWords = 3;   // x|y, vx|vy, stuck|active
+
+void (*const kPlayerStates[])() = {playerAppearing, playerNormal, playerExit,
+                                   playerLeave,     playerDestroyed, playerFallen};
+
+int stateIndex(void (*state)()) {
+    for (int i = 0; i < 6; ++i)
+        if (kPlayerStates[i] == state) return i;
+    return 6;
+}
+
+bool fits16(int v) { return v >= -32768 && v <= 32767; }
+int32_t pack(int low, int high) {
+    return static_cast<int32_t>((static_cast<uint32_t>(low) & 0xFFFFu) | (static_cast<uint32_t>(high) << 16));
+}
+int lowOf(int32_t w) { return static_cast<int16_t>(static_cast<uint32_t>(w) & 0xFFFFu); }
+int highOf(int32_t w) { return static_cast<int16_t>(static_cast<uint32_t>(w) >> 16); }
+
+int32_t floatBits(float f) {
+    int32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    return bits;
+}
+float bitsFloat(int32_t bits) {
+    float f;
+    std::memcpy(&f, &bits, sizeof f);
+    return f;
+}
+
+// Cells whose procedure reads or writes their counter in a way that matters to play.
+bool isSpecial(void (*procedure)(int)) {
+    return procedure == startCell || procedure == goalCell || procedure == doorCell;
+}
+
+}  // namespace
+
+void RoomKey::learnArrangement(int orientation) {
+    Arrangement& a = arrangements_[orientation & 3];
+    const Room& room = currentRoomRef();
+    a.cells.clear();
+    a.special.clear();
+    for (size_t i = 0; i < room.cells.size(); ++i) {
+        const Cell& c = room.cells[i];
+        a.cells.push_back({c.tile, c.param, c.procedure});
+        if (isSpecial(c.procedure)) a.special.push_back(static_cast<int>(i));
+    }
+    a.known = true;
+}
+
+void RoomKey::bindToCurrentRoom() {
+    room_ = world.currentRoom;
+    const Room& room = currentRoomRef();
+    blocks_ = static_cast<int>(room.blocks.size());
+    for (Arrangement& a : arrangements_) a = Arrangement{};
+    learnArrangement(room.orientation);
+    special_ = static_cast<int>(arrangements_[room.orientation & 3].special.size());
+    words_ = kRoomWords + kPlayerWords + kCameraWords + kButtonWords + special_ + kBlockWords * blocks_;
+}
+
+bool RoomKey::capture(int32_t* out) {
+    const Room& room = currentRoomRef();
+    const Player& p = *player;
+    Arrangement& a = arrangements_[room.orientation & 3];
+    if (!a.known) learnArrangement(room.orientation);
+    if (!fits16(p.x) || !fits16(p.y) || !fits16(p.vx) || !fits16(p.vy)) return false;
+    int w = 0;
+    out[w++] = room.orientation;
+    out[w++] = room.turnState;
+    out[w++] = room.turnAngle;
+    out[w++] = pack(p.x, p.y);
+    out[w++] = pack(p.vx, p.vy);
+    out[w++] = p.contact;
+    out[w++] = stateIndex(p.state);
+    out[w++] = p.opacity;
+    out[w++] = floatBits(camera->x);
+    out[w++] = floatBits(camera->y);
+    out[w++] = camera->state == cameraFollow ? 0 : camera->state == cameraOrbit ? 1 : 2;
+    uint32_t buttons = 0;
+    for (int i = 0; i < kButtonCount; ++i) buttons |= (static_cast<uint32_t>(input.buttons[i].state) & 3u) << (2 * i);
+    out[w++] = static_cast<int32_t>(buttons);
+    for (int index : a.special) out[w++] = room.cells[static_cast<size_t>(index)].counter;
+    for (const Block& b : room.blocks) {
+        if (!fits16(b.x) || !fits16(b.y) || !fits16(b.vx) || !fits16(b.vy)) return false;
+        out[w++] = pack(b.x, b.y);
+        out[w++] = pack(b.vx, b.vy);
+        out[w++] = b.stuck | b.active << 1;
+    }
+    return w == words_;
+}
+
+void RoomKey::restore(const int32_t* in, int turnCount) {
+    Room& room = currentRoomRef();
+    Player& p = *player;
+    int w = 0;
+    const int orientation = in[w++];
+    const Arrangement& a = arrangements_[orientation & 3];
+    if (room.orientation != orientation) {
+        for (size_t i = 0; i < a.cells.size(); ++i) {
+            Cell& c = room.cells[i];
+            c.tile = a.cells[i].tile;
+            c.param = a.cells[i].param;
+            c.procedure = a.cells[i].procedure;
+            c.state = 1;
+        }
+    }
+    room.orientation = orientation;
+    room.turnState = in[w++];
+    room.turnAngle = in[w++];
+    room.turnCount = turnCount;
+    p.x = lowOf(in[w]);
+    p.y = highOf(in[w++]);
+    p.vx = lowOf(in[w]);
+    p.vy = highOf(in[w++]);
+    p.contact = in[w++];
+    const int state = in[w++];
+    p.state = state < 6 ? kPlayerStates[state] : nullptr;
+    p.opacity = in[w++];
+    p.worldX = p.x + room.originX;
+    p.worldY = p.y + room.originY;
+    camera->x = bitsFloat(in[w++]);
+    camera->y = bitsFloat(in[w++]);
+    const int cameraState = in[w++];
+    camera->state = cameraState == 0 ? cameraFollow : cameraOrbit;
+    const uint32_t buttons = static_cast<uint32_t>(in[w++]);
+    for (int i = 0; i < kButtonCount; ++i) input.buttons[i].state = static_cast<int8_t>((buttons >> (2 * i)) & 3u);
+    for (int index : a.special) room.cells[static_cast<size_t>(index)].counter = in[w++];
+    for (Block& b : room.blocks) {
+        b.x = lowOf(in[w]);
+        b.y = highOf(in[w++]);
+        b.vx = lowOf(in[w]);
+        b.vy = highOf(in[w++]);
+        b.stuck = static_cast<uint8_t>(in[w] & 1);
+        b.active = (in[w++] >> 1) & 1;
+        b.worldX = b.x + room.originX;
+        b.worldY = b.y + room.originY;
+    }
+}
+
+uint64_t hashKey(const int32_t* key, int words) {
+    // Each word is folded in with a multiply and a rotate, then the whole is mixed once more, so
+    // that keys differing in one block's position spread over the whole table.
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ static_cast<uint64_t>(words);
+    for (int i = 0; i < words; ++i) {
+        h ^= static_cast<uint32_t>(key[i]);
+        h *= 0xBF58476D1CE4E5B9ull;
+        h = (h << 31) | (h >> 33);
+    }
+    h ^= h >> 29;
+    h *= 0x94D049BB133111EBull;
+    h ^= h >> 32;
+    return h;
+}
+
+}  // namespace solver

@@ -1,0 +1,23 @@
+# yomogi-solve: proves every room's fewest turns with the game's own rules, writes the witnesses
+# and the puzzle figures, and (as yomogi-check) checks whole worlds. Built with the game library.
+add_executable(yomogi-solve
+  tools/solver/main.cpp
+  tools/solver/options.cpp
+  tools/solver/play.cpp
+  tools/solver/state_key.cpp
+  tools/solver/key_table.cpp
+  tools/solver/search.cpp
+  tools/solver/entry.cpp
+  tools/solver/witness.cpp
+  tools/solver/figures.cpp
+  tools/solver/room_solve.cpp
+  tools/solver/check.cpp
+  tools/solver/countdown.cpp
+  tools/solver/report.cpp
+  tools/solver/world_directory.cpp)
+target_link_libraries(yomogi-solve PRIVATE yomogi_core)
+set_target_properties(yomogi-solve PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# The same program under the name that runs the world checker.
+add_custom_command(TARGET yomogi-solve POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E create_symlink yomogi-solve ${CMAKE_BINARY_DIR}/yomogi-check
+  VERBATIM)
