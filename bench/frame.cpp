@@ -28,7 +28,7 @@ bool openWorld() {
     game.currentWorld = 0;
     createCompanions();
     createPlayer();
-    if (!loadWorld()) return false;
+    if (!loadWorld(game.currentWorld)) return false;
     createCamera();
     setupResultResources();
     ready = true;

@@ -25,7 +25,7 @@ void BM_LoadWorld(benchmark::State& state) {
     game.currentWorld = 0;
     player = std::make_unique<Player>();
     for (auto _ : state) {
-        if (!loadWorld()) {
+        if (!loadWorld(game.currentWorld)) {
             state.SkipWithError("world 0 could not be loaded");
             break;
         }

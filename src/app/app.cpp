@@ -29,7 +29,7 @@ struct TableFiller {
 };
 TableFiller tableFiller;
 
-uint32_t randomState = 0;
+uint32_t generatorState = 0;
 
 }  // namespace
 
@@ -37,17 +37,19 @@ void resetAppState() {
     app = AppState{};
     display = DisplayState{};
     frameHooks = FrameHooks{};
-    randomState = 0;
+    generatorState = 0;
 }
 
 // One generator for the whole program: state = state * 214013 + 2531011 (mod 2^32), and each
 // draw gives bits 16..30 of the new state. The star field reseeds it and relies on exactly this
 // sequence.
-void seedRandom(uint32_t seed) { randomState = seed; }
+void seedRandom(uint32_t seed) { generatorState = seed; }
+
+uint32_t randomState() { return generatorState; }
 
 int nextRandom() {
-    randomState = randomState * 214013u + 2531011u;
-    return static_cast<int>((randomState >> 16) & 0x7FFF);
+    generatorState = generatorState * 214013u + 2531011u;
+    return static_cast<int>((generatorState >> 16) & 0x7FFF);
 }
 
 int64_t programClock() { return platformClock(); }

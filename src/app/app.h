@@ -81,6 +81,8 @@ void confirmClose();
 // The program-wide pseudo-random generator (32-bit state, state * 214013 + 2531011).
 void seedRandom(uint32_t seed);
 int nextRandom();  // 0..32767
+// The generator's state as it stands (seedRandom puts it back).
+uint32_t randomState();
 
 // Milliseconds since the program started, on the program clock (virtual when headless).
 int64_t programClock();

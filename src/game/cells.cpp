@@ -95,31 +95,31 @@ void doorCell(int index) {
     if (doorRoom >= static_cast<int>(world.rooms.size())) return;
     const bool upright = (room.orientation + cell.param) % 4 == 0;
     if (!upright) {
-        if (game.resultPhase != 0 && game.resultStep == resultRank && room.turnState != 0) game.resultPhase = 3;
+        if (results.resultPhase != 0 && results.resultStep == resultRank && room.turnState != 0) results.resultPhase = 3;
         countDown(cell);
         return;
     }
     if (playerInsideCell(cell) && player->contact == 5) {
         cell.counter += 1;
         if (cell.counter == 3) audio.soundRequest = 6;
-        if (!game.resultStep) {
+        if (!results.resultStep) {
             activeCell = index;
-            game.resultChoice = 0;
-            game.resultStep = resultRank;
-            game.resultPhase = 0;
+            results.resultChoice = 0;
+            results.resultStep = resultRank;
+            results.resultPhase = 0;
             world.targetRoom = doorRoom;
         }
         if (cell.counter >= 30) {
             cell.counter = 30;
-            if (pressed(kButtonEnter) && playerIs(playerNormal) && game.resultStep == resultRank) {
+            if (pressed(kButtonEnter) && playerIs(playerNormal) && results.resultStep == resultRank) {
                 audio.soundRequest = 1;
-                game.resultPhase = 3;
+                results.resultPhase = 3;
                 player->state = playerExit;
             }
         }
     } else if (!playerIs(playerExit)) {
         countDown(cell);
-        if (activeCell == index) game.resultPhase = 3;
+        if (activeCell == index) results.resultPhase = 3;
     }
 }
 
@@ -134,28 +134,28 @@ void startCell(int index) {
             cell.counter += 1;
             if (cell.counter >= 30) {
                 cell.counter = 30;
-                if (!game.resultStep && playerIs(playerNormal)) {
+                if (!results.resultStep && playerIs(playerNormal)) {
                     activeCell = index;
-                    game.resultChoice = 0;
-                    game.resultStep = resultLeave;
-                    game.resultPhase = 0;
+                    results.resultChoice = 0;
+                    results.resultStep = resultLeave;
+                    results.resultPhase = 0;
                     resultLeave();  // builds the panel's texts at once
                 }
-                if (pressed(kButtonEnter) && playerIs(playerNormal) && game.resultStep == resultLeave) {
+                if (pressed(kButtonEnter) && playerIs(playerNormal) && results.resultStep == resultLeave) {
                     audio.soundRequest = 1;
                     player->state = playerLeave;
-                    game.resultPhase = 3;
+                    results.resultPhase = 3;
                 }
             }
         } else {
             countDown(cell);
-            if (activeCell == index && cell.counter != 0) game.resultPhase = 3;
+            if (activeCell == index && cell.counter != 0) results.resultPhase = 3;
         }
         return;
     }
-    if (game.resultPhase != 0 && game.resultStep == resultLeave) game.resultPhase = 3;
+    if (results.resultPhase != 0 && results.resultStep == resultLeave) results.resultPhase = 3;
     countDown(cell);
-    if (activeCell == index && cell.counter != 0) game.resultPhase = 3;
+    if (activeCell == index && cell.counter != 0) results.resultPhase = 3;
 }
 
 // The goal opens whenever the room stands upright; standing in the open goal clears the room.

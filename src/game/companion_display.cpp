@@ -6,13 +6,14 @@
 #include "app/app.h"
 #include "game/companions.h"
 #include "game/game.h"
+#include "result/result.h"
 #include "stage/camera.h"
 #include "stage/world.h"
 #include "text/glyph_text.h"
 
 void updateDisplayOpacity() {
     int& opacity = companions.displayOpacity;
-    if (game.resultStep || (camera && camera->override == cameraGlide)) {
+    if (results.resultStep || (camera && camera->override == cameraGlide)) {
         opacity -= 5;
         if (opacity < 0) opacity = 0;
     } else {

@@ -4,6 +4,7 @@
 #include "base/json_writer.h"
 #include "game/companions.h"
 #include "game/player.h"
+#include "result/result.h"
 #include "stage/camera.h"
 #include "stage/world.h"
 #include "stage/world_files.h"
@@ -48,8 +49,9 @@ void resetCompanionRecords() {
     path.clockwise[1] = path.anticlockwise[1] = 90;
 }
 
-void createCompanions() {
+void createCompanions(WorldPictures pictures) {
     resetCompanionRecords();
+    if (pictures == WorldPictures::None) return;
     companions.shellySheet = loadSurface("bmp/shelly1.bmp");
     companions.shellyMirrored =
         mirroredCopy(companions.shellySheet.get(), 64, 32, 16, 16, 4, 2);
@@ -121,6 +123,7 @@ void updateShelly() {
     shelly.vy = clampTo(shelly.vy, 3);
     shelly.x += shelly.vx;
     shelly.y += shelly.vy;
+    results.companionFlownOff = shelly.flownOff;
 }
 
 void drawShelly() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gfx/surface.h"
+#include "stage/world.h"
 
 class JsonWriter;
 
@@ -45,7 +46,8 @@ struct CompanionState {
 };
 extern CompanionState companions;
 
-void createCompanions();
+// The records at their start values and, unless pictures is None, their pictures.
+void createCompanions(WorldPictures pictures = WorldPictures::Decoded);
 void updateCompanions();
 void drawCompanions();
 void freeCompanions();

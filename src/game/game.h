@@ -4,8 +4,6 @@
 
 #include "app/app.h"
 
-using ResultProcedure = int (*)();
-
 // The scenes a world can lead to. They stand above the game, so the program fills these from its
 // scene table at start-up.
 struct WorldExits {
@@ -19,10 +17,6 @@ struct GameState {
     int gameStartPending = 0;
     int gameEnded = 0;
     int goToCredits = 0;
-    int goToNextWorld = 0;
-    ResultProcedure resultStep = nullptr;  // the result sub-scene slot
-    int resultPhase = 0;                   // 0 set up at next call, 2 shown, 3 closing
-    int resultChoice = 0;
 
     // Called when the game entry finds the world refused by loadWorld (the warning has been
     // shown and nothing of the world is kept); empty: the run ends.

@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "audio/audio.h"
 #include "game/game.h"
+#include "game/play_state.h"
 #include "game/player.h"
 #include "input/input.h"
 #include "game/companions.h"
@@ -32,14 +33,10 @@ void gameEntry() {
     game.gameStartPending = 1;
     game.gameEnded = 0;
     game.goToCredits = 0;
-    game.goToNextWorld = 0;
+    results.goToNextWorld = 0;
 
-    createCompanions();
-    createPlayer();
-    if (!loadWorld()) {
+    if (!startPlay(game.currentWorld, WorldPictures::Decoded)) {
         // The world was refused with a message; nothing of it is kept.
-        freePlayer();
-        freeCompanions();
         if (game.worldRefused) {
             game.worldRefused();
             return;
@@ -48,9 +45,6 @@ void gameEntry() {
         app.quitRequested = 1;
         return;
     }
-    createCamera();
-    setupResultResources();
-
     app.sceneStep = gameStep;
     audio.musicRequest = 2;
 }
@@ -70,12 +64,12 @@ void gameStep() {
 // A procedure of the result slot that the game update calls itself (OVER and NEXT are called by
 // the player's states, which hold the fade around them).
 static bool updateCallsResult() {
-    return game.resultStep && game.resultStep != resultOver && game.resultStep != resultNext;
+    return results.resultStep && results.resultStep != resultOver && results.resultStep != resultNext;
 }
 
 int gameUpdate() {
     if (world.roomRestartPending) {
-        if (updateCallsResult()) game.resultChoice = game.resultStep();
+        if (updateCallsResult()) results.resultChoice = results.resultStep();
         if (app.fadeState == 1) resetRoom(world.currentRoom);
         return 0;
     }
@@ -85,7 +79,7 @@ int gameUpdate() {
         return 1;
     }
     if (pressed(kButtonAbandon)) return 1;
-    if (updateCallsResult()) game.resultChoice = game.resultStep();
+    if (updateCallsResult()) results.resultChoice = results.resultStep();
     updateStage();
     updateCompanions();
     return 0;
@@ -111,7 +105,7 @@ void installSceneAfterWorld() {
         app.sceneStep = gameEntry;
     } else if (game.gameEnded == 0) {
         app.sceneStep = gameEntry;
-    } else if (game.goToNextWorld != 0) {
+    } else if (results.goToNextWorld != 0) {
         app.sceneStep = gameEntry;
         game.currentWorld = game.currentWorld + 1 > 4 ? 4 : game.currentWorld + 1;
     } else {

@@ -33,13 +33,14 @@ void refreshWorldPosition() {
 
 }  // namespace
 
-void createPlayer() {
+void createPlayer(WorldPictures pictures) {
     player = std::make_unique<Player>();
+    app.fadeState = 2;
+    if (pictures == WorldPictures::None) return;
     player->head = loadSurface("bmp/yomogi_head.bmp");
     player->body = loadSurface("bmp/yomogi_body.bmp");
     player->headMirrored = mirrored(player->head.get());
     player->bodyMirrored = mirrored(player->body.get());
-    app.fadeState = 2;
 }
 
 void freePlayer() { player.reset(); }

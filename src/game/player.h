@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "gfx/surface.h"
+#include "stage/world.h"
 
-struct Player {
+// The record as the rules see it: everything that decides what the figure does next.
+struct PlayerRecord {
     int x = 0, y = 0;  // room-local top-left of the 24 x 24 box
     int vx = 0, vy = 0;
     int worldX = 0, worldY = 0;
@@ -20,7 +22,10 @@ struct Player {
     int animPeriod = 3;
     int row = 0;
     int frame = 0;
+};
 
+// The record with the four sheets it is drawn from.
+struct Player : PlayerRecord {
     SurfacePtr head, body;                  // "bmp/yomogi_head.bmp", "bmp/yomogi_body.bmp"
     SurfacePtr headMirrored, bodyMirrored;  // facing 1
 };
@@ -46,7 +51,8 @@ void playerLeave();
 void playerDestroyed();
 void playerFallen();
 
-void createPlayer();
+// The record and, unless pictures is None, its four sheets.
+void createPlayer(WorldPictures pictures = WorldPictures::Decoded);
 void placePlayer();
 void stepPlayer();
 void turnPlayer(int direction);  // 1 anticlockwise, 3 clockwise

@@ -38,12 +38,12 @@ void changeRoom(int toRoom) {
 
 // Calls the result procedure held over the darkened screen; once it closes the fade runs on.
 void runHeldResult(ResultProcedure procedure) {
-    if (!game.resultStep) {
-        game.resultStep = procedure;
-        game.resultPhase = 0;
+    if (!results.resultStep) {
+        results.resultStep = procedure;
+        results.resultPhase = 0;
         app.fadeRun = 0;  // the screen stays at 70 % while the menu is shown
     }
-    if (game.resultStep && game.resultStep() != 0) app.fadeRun = 1;
+    if (results.resultStep && results.resultStep() != 0) app.fadeRun = 1;
 }
 
 }  // namespace
@@ -124,9 +124,9 @@ void playerExit() {
     p.row = 3;
     p.opacity -= 2;
     if (p.opacity >= 0) {
-        if (!game.resultStep && world.currentRoom != 0) {
-            game.resultStep = resultClear;
-            game.resultPhase = 0;
+        if (!results.resultStep && world.currentRoom != 0) {
+            results.resultStep = resultClear;
+            results.resultPhase = 0;
         }
         return;
     }
@@ -134,8 +134,8 @@ void playerExit() {
     if (!camera) return;
     const bool enter = input.buttons[kButtonEnter].state == 2;
     if (enter || world.currentRoom == 0) {
-        if (enter && game.resultPhase != 3) audio.soundRequest = 1;
-        game.resultPhase = 3;
+        if (enter && results.resultPhase != 3) audio.soundRequest = 1;
+        results.resultPhase = 3;
         if (cameraIdle()) {
             startGlide();
             if (world.currentRoom != 0 && currentRoomRef().bestMoves == 999)
@@ -158,7 +158,7 @@ void playerLeave() {
     if (p.opacity >= 0) return;
     p.opacity = 0;
     if (world.currentRoom != 0) {
-        game.resultPhase = 3;
+        results.resultPhase = 3;
         if (cameraIdle()) {
             world.targetRoom = 0;
             startGlide();
@@ -169,7 +169,7 @@ void playerLeave() {
         if (app.fadeState == 3) runHeldResult(resultNext);
         if (app.fadeState == 1) {
             game.gameEnded = 1;
-            if (game.goToNextWorld == 1) app.fadeRun = 0;  // black on into the next world
+            if (results.goToNextWorld == 1) app.fadeRun = 0;  // black on into the next world
             game.goToCredits = endingReached();
         }
     }
@@ -208,7 +208,7 @@ void playerFailureSequence() {
     if (app.fadeState == 1) {
         const int room = world.currentRoom;
         resetRoom(room);
-        if (game.resultChoice != 1) {  // 1 retries the room; anything else goes back to the hall
+        if (results.resultChoice != 1) {  // 1 retries the room; anything else goes back to the hall
             world.currentRoom = 0;
             resetRoom(0);
         }

@@ -4,6 +4,7 @@ list(APPEND YOMOGI_SOURCES
   src/game/cells.cpp
   src/game/cells_draw.cpp
   src/game/game_scene.cpp
+  src/game/play_state.cpp
   src/game/trace_game.cpp
 )
 list(APPEND YOMOGI_SOURCES

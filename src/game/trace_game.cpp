@@ -11,12 +11,12 @@
 namespace {
 
 const char* panelName() {
-    if (!game.resultStep) return "none";
-    if (game.resultStep == resultClear) return "clear";
-    if (game.resultStep == resultRank) return "rank";
-    if (game.resultStep == resultLeave) return "leave";
-    if (game.resultStep == resultOver) return "over";
-    if (game.resultStep == resultNext) return "next";
+    if (!results.resultStep) return "none";
+    if (results.resultStep == resultClear) return "clear";
+    if (results.resultStep == resultRank) return "rank";
+    if (results.resultStep == resultLeave) return "leave";
+    if (results.resultStep == resultOver) return "over";
+    if (results.resultStep == resultNext) return "next";
     return "none";
 }
 
@@ -78,7 +78,7 @@ void traceGameObject(JsonWriter& json) {
     json.endArray();
 
     json.key("result").beginObject();
-    json.textField("panel", panelName()).field("phase", game.resultPhase).field("choice", game.resultChoice);
+    json.textField("panel", panelName()).field("phase", results.resultPhase).field("choice", results.resultChoice);
     json.endObject();
 
     json.field("restart", world.roomRestartPending);

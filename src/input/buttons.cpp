@@ -53,6 +53,10 @@ void updateButton(int index, int down) {
     }
 }
 
+void pollButtons(uint32_t held) {
+    for (int i = 0; i < kButtonCount; ++i) updateButton(i, (held >> i) & 1u);
+}
+
 int keyIsDown(int virtualKey) { return inputDevices.keyDown(virtualKey) ? 1 : 0; }
 
 void pollInput() {

@@ -54,6 +54,9 @@ bool saveKeyConfig();
 
 void loadKeyConfig();
 void pollInput();
+// The poll with the devices left out: button i is down when bit i of held is set (for stepping
+// play without a keyboard, as a solver does). Up as jump is kButtonJump, as menu up kButtonMenuUp.
+void pollButtons(uint32_t held);
 int enumerateJoysticks();
 void updateButton(int index, int down);
 int keyIsDown(int virtualKey);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gfx/surface.h"
+#include "stage/world.h"
 
 struct TextItem {
     char text[256] = {};  // Shift-JIS
@@ -25,12 +26,25 @@ struct ImageItem {
     int cell = 0;
 };
 
-// The panels' state: the items the overlay draws, the new-record flag and the panel pictures.
-struct ResultState {
+// A result procedure: one frame of a panel; its return value is stored in resultChoice.
+using ResultProcedure = int (*)();
+
+// What the panels hold from frame to frame, their pictures apart: the result slot, the choices
+// made in the menus, and the items the overlay draws.
+struct ResultRecord {
+    ResultProcedure resultStep = nullptr;  // the result slot
+    int resultPhase = 0;                   // 0 set up at next call, 2 shown, 3 closing
+    int resultChoice = 0;
+    int goToNextWorld = 0;      // the NEXT menu chose the next world
+    int companionFlownOff = 0;  // the game's word that Shelly has dived out of the view (CLEAR waits)
     std::vector<TextItem> texts;
     std::vector<ImageItem> images;
     int newRecord = 0;
     int clearedRoom = 0;  // the room whose CLEAR panel is shown; its record is stored on closing
+};
+
+// The panels' record and their pictures.
+struct ResultState : ResultRecord {
     SurfacePtr board;           // "bmp/black_board.bmp", 576 x 384
     SurfacePtr companionSheet;  // "bmp/shelly1.bmp"
     SurfacePtr rankMarks;       // "bmp/rankfont.bmp"
@@ -42,7 +56,10 @@ extern ResultState results;
 void setTextItem(TextItem& item, const char* text, int alignment, int y, int height, int step,
                  int opacity, int glyphWidth);
 
-void setupResultResources();
+// The record back to its start values (no panel shown), the pictures kept.
+void clearResultRecord();
+// The record set up for a world and, unless pictures is None, the panels' pictures loaded.
+void setupResultResources(WorldPictures pictures = WorldPictures::Decoded);
 void releaseResultResources();
 void drawResultOverlay();  // called by the frame after the fade
 

@@ -97,25 +97,25 @@ void pulseMenuEntries() {
 }
 
 int resultOver() {
-    if (game.resultPhase == 0) {
+    if (results.resultPhase == 0) {
         audio.musicRequest = 4;
         setUpMenu("data/resultscript_over.txt", 0);
-        game.resultPhase = 2;
+        results.resultPhase = 2;
         return 0;
     }
-    if (game.resultPhase == 2) {
+    if (results.resultPhase == 2) {
         pulseMenuEntries();
         if (pressed(kButtonMenuDown)) selectMenuEntry(1);
         if (pressed(kButtonMenuUp)) selectMenuEntry(0);
         // Any state but up confirms: a button still held from play chooses the retry at once.
         if (input.buttons[kButtonEnter].state != 0) {
             audio.soundRequest = 1;
-            game.resultPhase = 3;
-            game.resultChoice = selectedMenuEntry() == 0 ? 1 : 2;
+            results.resultPhase = 3;
+            results.resultChoice = selectedMenuEntry() == 0 ? 1 : 2;
         }
         return 0;
     }
-    if (game.resultPhase != 3 || !closeTexts(2)) return 0;
+    if (results.resultPhase != 3 || !closeTexts(2)) return 0;
     // The music follows the room the player failed in: a room keeps its own music.
     audio.musicRequest = world.currentRoom != 0 ? 5 : 2;
     closePanel();
@@ -123,29 +123,29 @@ int resultOver() {
 }
 
 int resultNext() {
-    if (game.resultPhase == 0) {
+    if (results.resultPhase == 0) {
         setUpMenu("data/resultscript_next.txt", 1);
-        game.resultPhase = 2;
+        results.resultPhase = 2;
         return 0;
     }
-    if (game.resultPhase == 2) {
+    if (results.resultPhase == 2) {
         pulseMenuEntries();
         if (pressed(kButtonMenuDown)) {
             selectMenuEntry(1);
-            game.goToNextWorld = 0;
+            results.goToNextWorld = 0;
         }
         // The next world opens only once the world's last room has been cleared.
         if (pressed(kButtonMenuUp) && lastRoomCleared()) {
             selectMenuEntry(0);
-            game.goToNextWorld = 1;
+            results.goToNextWorld = 1;
         }
         if (pressed(kButtonEnter)) {
             audio.soundRequest = 1;
-            game.resultPhase = 3;
+            results.resultPhase = 3;
         }
         return 0;
     }
-    if (game.resultPhase != 3 || !closeTexts(2)) return 0;
+    if (results.resultPhase != 3 || !closeTexts(2)) return 0;
     closePanel();
     return 1;
 }

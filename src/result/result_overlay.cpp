@@ -10,12 +10,16 @@
 
 ResultState results;
 
-void setupResultResources() {
-    game.resultStep = nullptr;
-    game.resultPhase = 0;
+void clearResultRecord() { static_cast<ResultRecord&>(results) = ResultRecord{}; }
+
+void setupResultResources(WorldPictures pictures) {
+    results.resultStep = nullptr;
+    results.resultPhase = 0;
     results.newRecord = 0;
     results.texts.clear();
     results.images.clear();
+    results.companionFlownOff = 0;
+    if (pictures == WorldPictures::None) return;
     results.board = loadSurface("bmp/black_board.bmp");
     results.companionSheet = loadSurface("bmp/shelly1.bmp");
     results.rankMarks = loadSurface("bmp/rankfont.bmp");
@@ -25,7 +29,7 @@ void setupResultResources() {
 void releaseResultResources() {
     results.texts.clear();
     results.images.clear();
-    game.resultStep = nullptr;
+    results.resultStep = nullptr;
     releaseSurface(results.board);
     releaseSurface(results.companionSheet);
     releaseSurface(results.rankMarks);
@@ -68,8 +72,8 @@ bool closeTexts(int step) {
 void closePanel() {
     results.texts.clear();
     results.images.clear();
-    game.resultStep = nullptr;
-    game.resultPhase = 0;
+    results.resultStep = nullptr;
+    results.resultPhase = 0;
 }
 
 namespace {
@@ -108,10 +112,10 @@ void drawRankMark(Surface* target, const TextItem& rankText) {
 }  // namespace
 
 void drawResultOverlay() {
-    if (!game.resultStep || results.texts.empty()) return;
+    if (!results.resultStep || results.texts.empty()) return;
     Surface* target = app.backBuffer.get();
     if (!target) return;
-    const bool clear = game.resultStep == resultClear;
+    const bool clear = results.resultStep == resultClear;
     if (clear && results.texts.size() > 1) drawClearBoard(target);
     for (size_t i = 0; i < results.texts.size(); ++i) {
         if (clear && i == 0) continue;
@@ -119,6 +123,6 @@ void drawResultOverlay() {
         drawGlyphTextBlend(target, item.x, item.y, item.width, item.height, item.glyphWidth,
                            static_cast<int>(kMagenta), fonts.fontSurface.get(), item.text,
                            static_cast<int16_t>(item.opacity));
-        if (i == 1 && game.resultStep == resultRank) drawRankMark(target, item);
+        if (i == 1 && results.resultStep == resultRank) drawRankMark(target, item);
     }
 }

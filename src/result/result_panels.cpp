@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "audio/audio.h"
-#include "game/companions.h"
 #include "game/game.h"
 #include "result/panel_rules.h"
 #include "stage/world.h"
@@ -67,7 +66,7 @@ void bobCompanion(ImageItem& companion) {
 
 void animateClear() {
     // The panel waits until Shelly has dived out of the picture.
-    if (!companions.shelly.flownOff) return;
+    if (!results.companionFlownOff) return;
     std::vector<TextItem>& t = results.texts;
     std::vector<ImageItem>& images = results.images;
     t[1].opacity += t[1].step;
@@ -99,16 +98,16 @@ void fadeInTexts() {
 }  // namespace
 
 int resultClear() {
-    if (game.resultPhase == 0) {
+    if (results.resultPhase == 0) {
         setUpClear();
-        game.resultPhase = 2;
+        results.resultPhase = 2;
         return 0;
     }
-    if (game.resultPhase == 2 && results.texts.size() == 6 && results.images.size() == 3) {
+    if (results.resultPhase == 2 && results.texts.size() == 6 && results.images.size() == 3) {
         animateClear();
         return 0;
     }
-    if (game.resultPhase != 3) return 0;
+    if (results.resultPhase != 3) return 0;
     if (!closeTexts(4)) return 0;
     // The record belongs to the room that was cleared, even if the camera has already carried
     // the player on by the time the panel has faded.
@@ -123,7 +122,7 @@ int resultClear() {
 }
 
 int resultRank() {
-    if (game.resultPhase == 0) {
+    if (results.resultPhase == 0) {
         const Room* room = roomAt(world.targetRoom);
         results.texts.assign(5, TextItem{});
         results.images.clear();
@@ -137,34 +136,34 @@ int resultRank() {
         t[2].x -= 120;
         setTextItem(t[3], sj("ユラユラ"), 1, 136, 50, 4, 0, 24);
         setTextItem(t[4], sj("Ｅｎｔｅｒ"), 1, 416, 50, 2, 0, 32);
-        game.resultPhase = 2;
+        results.resultPhase = 2;
         return 0;
     }
-    if (game.resultPhase == 2) {
+    if (results.resultPhase == 2) {
         fadeInTexts();
         return 0;
     }
-    if (game.resultPhase != 3 || !closeTexts(20)) return 0;
+    if (results.resultPhase != 3 || !closeTexts(20)) return 0;
     closePanel();
     return 2;
 }
 
 int resultLeave() {
-    if (game.resultPhase == 0) {
+    if (results.resultPhase == 0) {
         results.texts.assign(2, TextItem{});
         results.images.clear();
         setTextItem(results.texts[0],
                     world.currentRoom == 0 ? sj("ＷＯＲＬＤＳＥＬＥＣＴ") : sj("ＳＴＡＧＥＳＥＬＥＣＴ"),
                     1, 0, 50, 4, 0, 40);
         setTextItem(results.texts[1], sj("Ｅｎｔｅｒ"), 1, 416, 50, 2, 0, 32);
-        game.resultPhase = 2;
+        results.resultPhase = 2;
         return 0;
     }
-    if (game.resultPhase == 2) {
+    if (results.resultPhase == 2) {
         fadeInTexts();
         return 0;
     }
-    if (game.resultPhase != 3 || !closeTexts(10)) return 0;
+    if (results.resultPhase != 3 || !closeTexts(10)) return 0;
     closePanel();
     return 2;
 }

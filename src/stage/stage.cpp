@@ -30,7 +30,7 @@ void resetRoom(int roomIndex) {
 void requestRoomRestart() {
     if (!pressed(kButtonRestart) || world.roomRestartPending != 0 || !player || player->state != playerNormal)
         return;
-    game.resultPhase = 3;
+    results.resultPhase = 3;
     world.roomRestartPending = 1;
     if (!app.overlayStep) app.overlayStep = startFade;
 }

@@ -59,7 +59,8 @@ void turnRoom(int width, int height, Cell* scratch, int direction) {
     room.turnAngle = 0;
     room.turnCount = room.turnCount + 1 > 999 ? 999 : room.turnCount + 1;
 
-    takeSnapshot(room);
+    // A world stepped without pictures has nothing to show the turn with.
+    if (world.pictures == WorldPictures::Decoded) takeSnapshot(room);
 
     const int roomW = width * kCellSize, roomH = height * kCellSize;
     for (Block& b : room.blocks) {

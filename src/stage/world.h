@@ -9,6 +9,10 @@
 #include "gfx/surface.h"
 
 constexpr int kCellSize = 32;
+
+// Whether a world is loaded with its pictures (the game) or without any (stepping the rules
+// alone, as a solver does): without them nothing is drawn, and everything else runs the same.
+enum class WorldPictures { Decoded, None };
 constexpr int kEffectSlots = 100;
 
 struct Cell {
@@ -74,6 +78,8 @@ struct Effect {
 };
 
 struct WorldState {
+    int number = 0;  // the world directory map/NNN/ the rooms came from
+    WorldPictures pictures = WorldPictures::Decoded;
     int roomCount = 0;
     std::vector<Room> rooms;
     int currentRoom = 0;

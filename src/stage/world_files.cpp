@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "game/game.h"
 #include "platform/platform.h"
 #include "stage/stage.h"
 #include "stage/world.h"
@@ -316,10 +315,10 @@ void clearWorld() {
     world.starReseed = reseed;
 }
 
-bool loadWorld() {
+bool loadWorld(int worldNumber, WorldPictures pictures) {
     WorldText text;
     std::string fault;
-    if (!readWorldText(game.currentWorld, text, fault)) {
+    if (!readWorldText(worldNumber, text, fault)) {
         clearWorld();
         const std::string message = "ワールドを読み込めません:" + fault;
         platformMessage(toShiftJis(message).c_str(), sj("警告"), BoxIcon::Warning);
@@ -327,31 +326,35 @@ bool loadWorld() {
     }
 
     clearWorld();
+    world.number = worldNumber;
+    world.pictures = pictures;
     world.roomCount = static_cast<int>(text.rooms.size());
     world.rooms = std::move(text.rooms);
     world.backdrop = std::move(text.backdrop);
-    if (world.backdrop.mode == 1) {
+    const bool decoded = pictures == WorldPictures::Decoded;
+    if (decoded && world.backdrop.mode == 1) {
         world.backdrop.castle = loadSurface("bmp/castle2-5-2.bmp");
         world.backdrop.back = loadSurface("bmp/bg5.bmp");
     }
-
-    constexpr int tileW = kTileSheetColumns * kSheetCell, tileH = kTileSheetRows * kSheetCell;
-    world.tileSheets[0] = loadSurface("bmp/mod.bmp");
-    for (int k = 1; k <= 3; ++k)
-        world.tileSheets[k] = turnedCopy(world.tileSheets[0].get(), tileW, tileH, k,
-                                         kTileSheetColumns, kTileSheetRows);
-    constexpr int blockW = kBlockSheetColumns * kSheetCell, blockH = kBlockSheetRows * kSheetCell;
-    world.blockSheets[0] = loadSurface("bmp/block.bmp");
-    for (int k = 1; k <= 3; ++k)
-        world.blockSheets[k] = turnedCopy(world.blockSheets[0].get(), blockW, blockH, k,
-                                          kBlockSheetColumns, kBlockSheetRows);
+    if (decoded) {
+        constexpr int tileW = kTileSheetColumns * kSheetCell, tileH = kTileSheetRows * kSheetCell;
+        world.tileSheets[0] = loadSurface("bmp/mod.bmp");
+        for (int k = 1; k <= 3; ++k)
+            world.tileSheets[k] = turnedCopy(world.tileSheets[0].get(), tileW, tileH, k,
+                                             kTileSheetColumns, kTileSheetRows);
+        constexpr int blockW = kBlockSheetColumns * kSheetCell, blockH = kBlockSheetRows * kSheetCell;
+        world.blockSheets[0] = loadSurface("bmp/block.bmp");
+        for (int k = 1; k <= 3; ++k)
+            world.blockSheets[k] = turnedCopy(world.blockSheets[0].get(), blockW, blockH, k,
+                                              kBlockSheetColumns, kBlockSheetRows);
+    }
 
     world.currentRoom = 0;
     world.targetRoom = 0;
     world.effects.assign(kEffectSlots, Effect{});
-    world.effectSheet = loadSurface("bmp/effect.bmp");
+    if (decoded) world.effectSheet = loadSurface("bmp/effect.bmp");
     world.loaded = true;
     for (int i = 0; i < world.roomCount; ++i) resetRoom(i);
-    world.gearFrame = loadSurface("bmp/big_gear1.bmp");
+    if (decoded) world.gearFrame = loadSurface("bmp/big_gear1.bmp");
     return true;
 }

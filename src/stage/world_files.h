@@ -4,7 +4,7 @@
 
 #include <string>
 
-struct Surface;
+#include "stage/world.h"
 
 // Limits of what a world may hold; anything beyond them is refused at load.
 constexpr int kMaxRooms = 64;
@@ -23,10 +23,11 @@ inline int codeLow(int code) { return code % 1000; }
 inline bool isBlockCode(int code) { return codeLow(code) >= 30 && codeLow(code) <= 199; }
 inline bool isStartTile(int tile) { return tile >= 200 && tile <= 219; }
 
-// Reads map/NNN/ for game.currentWorld and builds the world, ending with every room reset and
-// currentRoom 0. A world whose files are missing, short or inconsistent is refused with a warning
-// that names the file and the fault; the world is then left empty and the result is false.
-bool loadWorld();
+// Reads map/NNN/ for world worldNumber and builds the world, ending with every room reset and
+// currentRoom 0; with WorldPictures::None no picture is decoded. A world whose files are missing,
+// short or inconsistent is refused with a warning that names the file and the fault; the world
+// is then left empty and the result is false.
+bool loadWorld(int worldNumber, WorldPictures pictures = WorldPictures::Decoded);
 // Checks the text files of map/NNN/ without touching the world in memory; on a fault, fills
 // fault (UTF-8) and returns false. Used by loadWorld before anything is built.
 bool checkWorldFiles(int worldNumber, std::string& fault);

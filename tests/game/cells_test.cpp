@@ -132,8 +132,8 @@ TEST_F(CellTest, DoorOpensUnderAStandingPlayerShowsRankAndLeadsThrough) {
     standIn(8, 3);
     runCells();
     EXPECT_EQ(at(8, 3).counter, 1);
-    EXPECT_EQ(game.resultStep, &resultRank);
-    EXPECT_EQ(game.resultPhase, 0);
+    EXPECT_EQ(results.resultStep, &resultRank);
+    EXPECT_EQ(results.resultPhase, 0);
     EXPECT_EQ(world.targetRoom, 3);
     EXPECT_EQ(activeCell, 83);
 
@@ -149,7 +149,7 @@ TEST_F(CellTest, DoorOpensUnderAStandingPlayerShowsRankAndLeadsThrough) {
     audio.soundRequest = 0;
     runCells();
     EXPECT_EQ(player->state, playerExit);
-    EXPECT_EQ(game.resultPhase, 3);
+    EXPECT_EQ(results.resultPhase, 3);
     EXPECT_EQ(audio.soundRequest, 1);
 }
 
@@ -160,12 +160,12 @@ TEST_F(CellTest, WalkingOutOfADoorClosesItAndItsPanel) {
     standIn(8, 3);
     for (int i = 0; i < 10; ++i) runCells();
     EXPECT_EQ(at(8, 3).counter, 10);
-    EXPECT_EQ(game.resultPhase, 0);
+    EXPECT_EQ(results.resultPhase, 0);
 
     player->x += 9;  // a pixel beyond the door's right side
     runCells();
     EXPECT_EQ(at(8, 3).counter, 9);
-    EXPECT_EQ(game.resultPhase, 3);
+    EXPECT_EQ(results.resultPhase, 3);
     for (int i = 0; i < 20; ++i) runCells();
     EXPECT_EQ(at(8, 3).counter, 0);
 }
@@ -177,11 +177,11 @@ TEST_F(CellTest, DoorTurnedOnceWorksWhenTheRoomIsTurnedTheOtherWay) {
     standIn(8, 3);
     runCells();
     EXPECT_EQ(at(8, 3).counter, 0);
-    EXPECT_EQ(game.resultStep, nullptr);
+    EXPECT_EQ(results.resultStep, nullptr);
     room.orientation = 3;
     runCells();
     EXPECT_EQ(at(8, 3).counter, 1);
-    EXPECT_EQ(game.resultStep, &resultRank);
+    EXPECT_EQ(results.resultStep, &resultRank);
     EXPECT_EQ(world.targetRoom, 1);
 }
 
@@ -192,7 +192,7 @@ TEST_F(CellTest, ADoorToARoomTheWorldDoesNotHaveStaysShut) {
     standIn(8, 3);
     for (int i = 0; i < 40; ++i) runCells();
     EXPECT_EQ(at(8, 3).counter, 0);
-    EXPECT_EQ(game.resultStep, nullptr);
+    EXPECT_EQ(results.resultStep, nullptr);
     EXPECT_EQ(world.targetRoom, 0);
 }
 
@@ -206,15 +206,15 @@ TEST_F(CellTest, StartCellOffersToLeaveAfterThirtyFrames) {
     room.orientation = 1;
     for (int i = 0; i < 29; ++i) runCells();
     EXPECT_EQ(at(8, 2).counter, 29);
-    EXPECT_EQ(game.resultStep, nullptr);
+    EXPECT_EQ(results.resultStep, nullptr);
     runCells();
-    EXPECT_EQ(game.resultStep, &resultLeave);
+    EXPECT_EQ(results.resultStep, &resultLeave);
     EXPECT_EQ(activeCell, 82);
 
     setButton(kButtonEnter, 2);
     runCells();
     EXPECT_EQ(player->state, playerLeave);
-    EXPECT_EQ(game.resultPhase, 3);
+    EXPECT_EQ(results.resultPhase, 3);
 }
 
 TEST_F(CellTest, DecorationsCycleAndBlinkAtRandom) {

@@ -29,6 +29,7 @@ protected:
         world.rooms[1].originX = 384;
         world.currentRoom = world.targetRoom = 0;
         game = GameState{};
+        clearResultRecord();
         player = std::make_unique<Player>();
         player->state = playerNormal;
         player->worldX = 300;
@@ -43,6 +44,7 @@ protected:
         world.rooms.clear();
         world.roomCount = 0;
         game = GameState{};
+        clearResultRecord();
     }
 };
 
@@ -207,12 +209,12 @@ TEST_F(Companions, DisplayStepsAsideForPanelsAndGlides) {
     EXPECT_EQ(companions.displayOpacity, 50);
     for (int i = 0; i < 20; ++i) updateDisplayOpacity();
     EXPECT_EQ(companions.displayOpacity, 100);
-    game.resultStep = resultRank;
+    results.resultStep = resultRank;
     updateDisplayOpacity();
     EXPECT_EQ(companions.displayOpacity, 95);
     for (int i = 0; i < 30; ++i) updateDisplayOpacity();
     EXPECT_EQ(companions.displayOpacity, 0);
-    game.resultStep = nullptr;
+    results.resultStep = nullptr;
     camera->override = cameraGlide;
     updateDisplayOpacity();
     EXPECT_EQ(companions.displayOpacity, 0);

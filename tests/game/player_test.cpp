@@ -230,7 +230,7 @@ TEST_F(FailureSequence, RetryResetsTheRoom) {
     stepPlayer();
     EXPECT_EQ(app.overlayStep, startFade);
     app.fadeState = 1;
-    game.resultChoice = 1;
+    results.resultChoice = 1;
     stepPlayer();
     EXPECT_EQ(world.currentRoom, 1);
     EXPECT_EQ(player->state, playerAppearing);
@@ -242,7 +242,7 @@ TEST_F(FailureSequence, RetryResetsTheRoom) {
 
 TEST_F(FailureSequence, LeavingGoesBackToTheHall) {
     app.fadeState = 1;
-    game.resultChoice = 2;
+    results.resultChoice = 2;
     stepPlayer();
     EXPECT_EQ(world.currentRoom, 0);
     EXPECT_EQ(player->state, playerAppearing);
@@ -254,7 +254,7 @@ TEST_F(FailureSequence, OverMenuIsInstalledAtSeventyPercent) {
     app.overlayStep = fadeStep;  // a fade already running
     app.fadeState = 3;
     stepPlayer();
-    EXPECT_EQ(game.resultStep, resultOver);
+    EXPECT_EQ(results.resultStep, resultOver);
     EXPECT_EQ(app.fadeRun, 0);
 }
 
@@ -280,10 +280,10 @@ TEST_F(RoomChanges, ExitThroughAHallDoorGlidesWithoutAButton) {
     for (int i = 0; i < 50; ++i) stepPlayer();
     EXPECT_EQ(p.opacity, 0);
     EXPECT_EQ(camera->override, nullptr);
-    EXPECT_EQ(game.resultStep, nullptr) << "no CLEAR panel in the hall";
+    EXPECT_EQ(results.resultStep, nullptr) << "no CLEAR panel in the hall";
     stepPlayer();
     EXPECT_EQ(camera->override, cameraGlide);
-    EXPECT_EQ(game.resultPhase, 3);
+    EXPECT_EQ(results.resultPhase, 3);
     // The glide arrives.
     camera->override = nullptr;
     camera->glidePhase = 2;
@@ -302,13 +302,13 @@ TEST_F(RoomChanges, ExitFromAGoalWaitsForEnterUnderTheClearPanel) {
     world.rooms[1].bestMoves = 3;  // already cleared once: no first-clear work
     putPlayer(100, 264, playerExit);
     stepPlayer();
-    EXPECT_EQ(game.resultStep, resultClear);
+    EXPECT_EQ(results.resultStep, resultClear);
     for (int i = 0; i < 60; ++i) stepPlayer();
     EXPECT_EQ(camera->override, nullptr) << "waits for Enter";
     setButton(kButtonEnter, 2);
     stepPlayer();
     EXPECT_EQ(audio.soundRequest, 1);
-    EXPECT_EQ(game.resultPhase, 3);
+    EXPECT_EQ(results.resultPhase, 3);
     EXPECT_EQ(camera->override, cameraGlide);
 }
 
@@ -335,7 +335,7 @@ TEST_F(RoomChanges, LeaveFromTheHallEndsTheWorldWhenTheScreenIsBlack) {
     EXPECT_EQ(app.overlayStep, startFade);
     EXPECT_EQ(game.gameEnded, 0);
     app.fadeState = 1;
-    game.goToNextWorld = 1;
+    results.goToNextWorld = 1;
     app.fadeRun = 1;
     stepPlayer();
     EXPECT_EQ(game.gameEnded, 1);

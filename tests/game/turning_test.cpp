@@ -163,10 +163,10 @@ TEST_F(TurnTest, RestartIsRequestedOnceAndAcceptedDuringATurn) {
     r.turnAngle = -30;
     world.turnSnapshot = createSurface(320, 320);
     setButton(kButtonRestart, 2);
-    game.resultPhase = 2;
+    results.resultPhase = 2;
     updateStage();
     EXPECT_EQ(world.roomRestartPending, 1);
-    EXPECT_EQ(game.resultPhase, 3);
+    EXPECT_EQ(results.resultPhase, 3);
     EXPECT_EQ(app.overlayStep, &startFade);
     app.overlayStep = nullptr;
     updateStage();

@@ -62,7 +62,7 @@ TEST_F(ResultOverlay, NothingWithoutAPanel) {
 TEST_F(ResultOverlay, RankPanelDrawsItsTextsAndTheTargetRoomsMark) {
     world.targetRoom = 1;
     world.rooms[1].bestRank = 2;
-    game.resultStep = resultRank;
+    results.resultStep = resultRank;
     resultRank();
     for (TextItem& item : results.texts) item.opacity = 100;
     drawResultOverlay();
@@ -86,7 +86,7 @@ TEST_F(ResultOverlay, ClearBoardAndNewRecordLabelFollowTheTitle) {
     world.currentRoom = 1;
     world.rooms[1].turnCount = 4;
     world.rooms[1].bestMoves = 4;  // no new record: no label
-    game.resultStep = resultClear;
+    results.resultStep = resultClear;
     resultClear();
     // As the panel stands once risen.
     results.texts[1].y = 124;

@@ -11,7 +11,7 @@ int frame(ResultProcedure procedure) { return procedure(); }
 
 // Closes the panel; returns the number of closing frames and the closing value.
 std::pair<int, int> closeAll(ResultProcedure procedure) {
-    game.resultPhase = 3;
+    results.resultPhase = 3;
     for (int frames = 1; frames < 1000; ++frames)
         if (int value = procedure(); value != 0) return {frames, value};
     return {-1, 0};
@@ -47,9 +47,9 @@ TEST_F(ResultPanels, ClearSetsUpWaitsForShellyRisesAndStoresTheRecord) {
     Room& room = world.rooms[1];
     room.turnCount = 12;
     room.bestMoves = 999;
-    game.resultStep = resultClear;
+    results.resultStep = resultClear;
     EXPECT_EQ(frame(resultClear), 0);
-    EXPECT_EQ(game.resultPhase, 2);
+    EXPECT_EQ(results.resultPhase, 2);
     EXPECT_EQ(audio.musicRequest, 3);
     ASSERT_EQ(results.texts.size(), 6u);
     ASSERT_EQ(results.images.size(), 3u);
@@ -80,7 +80,7 @@ TEST_F(ResultPanels, ClearSetsUpWaitsForShellyRisesAndStoresTheRecord) {
     for (int i = 0; i < 20; ++i) frame(resultClear);
     EXPECT_EQ(t[1].y, 564);
 
-    companions.shelly.flownOff = 1;
+    results.companionFlownOff = 1;
     frame(resultClear);
     EXPECT_EQ(t[1].y, 556);
     EXPECT_EQ(t[2].y, 636);
@@ -109,8 +109,8 @@ TEST_F(ResultPanels, ClearSetsUpWaitsForShellyRisesAndStoresTheRecord) {
     EXPECT_EQ(frames, 26);
     EXPECT_EQ(value, 2);
     EXPECT_EQ(audio.musicRequest, 2);
-    EXPECT_EQ(game.resultStep, nullptr);
-    EXPECT_EQ(game.resultPhase, 0);
+    EXPECT_EQ(results.resultStep, nullptr);
+    EXPECT_EQ(results.resultPhase, 0);
     EXPECT_TRUE(results.texts.empty());
     EXPECT_EQ(room.bestMoves, 12);
     EXPECT_EQ(room.bestRank, 1);
@@ -122,7 +122,7 @@ TEST_F(ResultPanels, ClearWithoutABetterCountKeepsTheRecord) {
     room.turnCount = 14;
     room.bestMoves = 14;
     room.bestRank = 3;  // whatever was stored stays
-    game.resultStep = resultClear;
+    results.resultStep = resultClear;
     frame(resultClear);
     EXPECT_EQ(results.newRecord, 0);
     EXPECT_EQ(closeAll(resultClear).second, 2);
@@ -133,9 +133,9 @@ TEST_F(ResultPanels, ClearWithoutABetterCountKeepsTheRecord) {
 TEST_F(ResultPanels, ClearStoresTheRecordOfTheClearedRoomEvenAfterARoomChange) {
     world.currentRoom = 1;
     world.rooms[1].turnCount = 5;
-    game.resultStep = resultClear;
+    results.resultStep = resultClear;
     frame(resultClear);
-    game.resultPhase = 3;
+    results.resultPhase = 3;
     frame(resultClear);
     world.currentRoom = 0;  // the camera arrived in the hall first
     world.rooms[0].turnCount = 0;
@@ -148,7 +148,7 @@ TEST_F(ResultPanels, ClearStoresTheRecordOfTheClearedRoomEvenAfterARoomChange) {
 TEST_F(ResultPanels, RankShowsTheTargetRoomAndClosesInFiveFrames) {
     world.targetRoom = 2;
     world.rooms[2].bestMoves = 7;
-    game.resultStep = resultRank;
+    results.resultStep = resultRank;
     frame(resultRank);
     ASSERT_EQ(results.texts.size(), 5u);
     const auto& t = results.texts;
@@ -170,16 +170,16 @@ TEST_F(ResultPanels, RankShowsTheTargetRoomAndClosesInFiveFrames) {
     const auto [frames, value] = closeAll(resultRank);
     EXPECT_EQ(frames, 5);
     EXPECT_EQ(value, 2);
-    EXPECT_EQ(game.resultStep, nullptr);
+    EXPECT_EQ(results.resultStep, nullptr);
 }
 
 TEST_F(ResultPanels, LeavePanelNamesWhereTheStartCellLeads) {
-    game.resultStep = resultLeave;
+    results.resultStep = resultLeave;
     frame(resultLeave);
     EXPECT_STREQ(results.texts[0].text, sj("ＷＯＲＬＤＳＥＬＥＣＴ"));
     closeAll(resultLeave);
     world.currentRoom = 1;
-    game.resultStep = resultLeave;
+    results.resultStep = resultLeave;
     frame(resultLeave);
     EXPECT_STREQ(results.texts[0].text, sj("ＳＴＡＧＥＳＥＬＥＣＴ"));
     for (int i = 0; i < 40; ++i) frame(resultLeave);
@@ -193,7 +193,7 @@ TEST_F(ResultPanels, OverWithButtonHeldConfirmsTheRetryAtOnce) {
     write("data/resultscript_over.txt", std::string(sj("リトライ")) + " 200 200 300 50 32\n" +
                                             sj("ステージセレクト") + " 200 260 400 50 32\n");
     world.currentRoom = 1;
-    game.resultStep = resultOver;
+    results.resultStep = resultOver;
     input.buttons[kButtonEnter].state = 3;  // still held from play
     frame(resultOver);
     EXPECT_EQ(audio.musicRequest, 4);
@@ -202,8 +202,8 @@ TEST_F(ResultPanels, OverWithButtonHeldConfirmsTheRetryAtOnce) {
     EXPECT_EQ(results.texts[1].y, 260);
     EXPECT_EQ(results.texts[0].selected, 1);
     frame(resultOver);
-    EXPECT_EQ(game.resultPhase, 3);
-    EXPECT_EQ(game.resultChoice, 1);
+    EXPECT_EQ(results.resultPhase, 3);
+    EXPECT_EQ(results.resultChoice, 1);
     EXPECT_EQ(audio.soundRequest, 1);
     input.buttons[kButtonEnter].state = 0;
     const auto [frames, value] = closeAll(resultOver);
@@ -215,7 +215,7 @@ TEST_F(ResultPanels, OverWithButtonHeldConfirmsTheRetryAtOnce) {
 
 TEST_F(ResultPanels, OverMenuPulsesTheSelectedEntryAndChoosesTheHall) {
     write("data/resultscript_over.txt", "A 0 0 100 50 32\nB 0 60 100 50 32\n");
-    game.resultStep = resultOver;
+    results.resultStep = resultOver;
     frame(resultOver);
     auto& t = results.texts;
     for (int i = 0; i < 15; ++i) frame(resultOver);
@@ -237,41 +237,41 @@ TEST_F(ResultPanels, OverMenuPulsesTheSelectedEntryAndChoosesTheHall) {
     EXPECT_EQ(t[0].opacity, 30);
     input.buttons[kButtonEnter].state = 2;
     frame(resultOver);
-    EXPECT_EQ(game.resultChoice, 2);
+    EXPECT_EQ(results.resultChoice, 2);
     EXPECT_EQ(closeAll(resultOver).second, 1);
     EXPECT_EQ(audio.musicRequest, 2);  // failed in the hall
 }
 
 TEST_F(ResultPanels, NextNeedsAFreshPressAndTheLastRoomCleared) {
     write("data/resultscript_next.txt", "N 0 0 100 50 32\nS 0 60 100 50 32\n");
-    game.resultStep = resultNext;
+    results.resultStep = resultNext;
     input.buttons[kButtonEnter].state = 3;
     frame(resultNext);
     EXPECT_EQ(results.texts[1].selected, 1);
     EXPECT_EQ(audio.musicRequest, 0);
     frame(resultNext);
-    EXPECT_EQ(game.resultPhase, 2);  // held is not a press
+    EXPECT_EQ(results.resultPhase, 2);  // held is not a press
     input.buttons[kButtonEnter].state = 0;
 
     input.buttons[kButtonMenuUp].state = 2;
     frame(resultNext);
     EXPECT_EQ(results.texts[1].selected, 1);
-    EXPECT_EQ(game.goToNextWorld, 0);
+    EXPECT_EQ(results.goToNextWorld, 0);
 
     world.rooms.back().bestMoves = 20;
     frame(resultNext);
     EXPECT_EQ(results.texts[0].selected, 1);
-    EXPECT_EQ(game.goToNextWorld, 1);
+    EXPECT_EQ(results.goToNextWorld, 1);
     input.buttons[kButtonMenuUp].state = 0;
     input.buttons[kButtonMenuDown].state = 2;
     frame(resultNext);
     EXPECT_EQ(results.texts[1].selected, 1);
-    EXPECT_EQ(game.goToNextWorld, 0);
+    EXPECT_EQ(results.goToNextWorld, 0);
     input.buttons[kButtonMenuDown].state = 0;
 
     input.buttons[kButtonEnter].state = 2;
     frame(resultNext);
-    EXPECT_EQ(game.resultPhase, 3);
+    EXPECT_EQ(results.resultPhase, 3);
     EXPECT_EQ(audio.soundRequest, 1);
     EXPECT_EQ(closeAll(resultNext).second, 1);
     EXPECT_EQ(audio.musicRequest, 0);
@@ -301,7 +301,7 @@ TEST_F(ResultPanels, ResultScriptsThatAreMissingOrShortGiveEmptyEntries) {
     EXPECT_EQ(entries[0].glyphWidth, 5);
 
     // The menu works with an empty script.
-    game.resultStep = resultOver;
+    results.resultStep = resultOver;
     frame(resultOver);
     input.buttons[kButtonEnter].state = 2;
     frame(resultOver);

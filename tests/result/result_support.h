@@ -33,6 +33,7 @@ protected:
         }
         std::filesystem::current_path(dir);
         game = GameState{};
+        clearResultRecord();
         audio = AudioState{};
         for (Button& b : input.buttons) b.state = 0;
         results.texts.clear();
@@ -49,6 +50,7 @@ protected:
         results.texts.clear();
         results.images.clear();
         game = GameState{};
+        clearResultRecord();
     }
 
     static void makeWorld(int roomCount) {

@@ -10,6 +10,7 @@
 #include "app/app.h"
 #include "audio/audio.h"
 #include "game/game.h"
+#include "result/result.h"
 #include "game/player.h"
 #include "input/input.h"
 #include "stage/blocks.h"
@@ -101,6 +102,7 @@ protected:
         input = InputState{};
         audio = AudioState{};
         game = GameState{};
+        clearResultRecord();
     }
     void TearDown() override {
         clearWorld();

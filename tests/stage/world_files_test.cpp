@@ -102,7 +102,7 @@ protected:
     // Loads and expects a refusal whose message names the file and says what is wrong.
     void expectRefused(const std::string& file, const std::string& fault) {
         ::testing::internal::CaptureStderr();
-        const bool loaded = loadWorld();
+        const bool loaded = loadWorld(game.currentWorld);
         const std::string err = ::testing::internal::GetCapturedStderr();
         EXPECT_FALSE(loaded);
         EXPECT_NE(err.find("ワールドを読み込めません:map/000/" + file), std::string::npos) << err;
@@ -119,7 +119,7 @@ protected:
 };
 
 TEST_F(WorldFiles, GoodWorldReadsBackEveryField) {
-    ASSERT_TRUE(loadWorld());
+    ASSERT_TRUE(loadWorld(game.currentWorld));
     ASSERT_EQ(world.roomCount, 2);
     ASSERT_EQ(world.rooms.size(), 2u);
     const Room& hall = world.rooms[0];
@@ -166,7 +166,7 @@ TEST_F(WorldFiles, GoodWorldReadsBackEveryField) {
 
 TEST_F(WorldFiles, BackdropModeOneReadsTheCastleAndStars) {
     writeText("map/000/screen.txt", "1\n300 301\n640 480\n10 11\n0 0\n320 240\n");
-    ASSERT_TRUE(loadWorld());
+    ASSERT_TRUE(loadWorld(game.currentWorld));
     const Backdrop& b = world.backdrop;
     EXPECT_EQ(b.castleX, 300);
     EXPECT_EQ(b.castleY, 301);
@@ -185,10 +185,10 @@ TEST_F(WorldFiles, BackdropModeOneReadsTheCastleAndStars) {
 TEST_F(WorldFiles, WorldNumberHasThreeDigits) {
     game.currentWorld = 3;
     fs::rename("map/000", "map/003");
-    EXPECT_TRUE(loadWorld());
+    EXPECT_TRUE(loadWorld(game.currentWorld));
     fs::rename("map/003", "map/030");
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(loadWorld());
+    EXPECT_FALSE(loadWorld(game.currentWorld));
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("map/003/stage.txt"), std::string::npos) << err;
 }
@@ -196,7 +196,7 @@ TEST_F(WorldFiles, WorldNumberHasThreeDigits) {
 TEST_F(WorldFiles, LineBreaksAndCarriageReturnsCarryNoMeaning) {
     writeText("map/000/stage.txt", "\xEF\xBB\xBF" "2 0 0\r\n7\r\n8");
     writeText("map/000/score.txt", "0 0 0 5 12 2");
-    ASSERT_TRUE(loadWorld());
+    ASSERT_TRUE(loadWorld(game.currentWorld));
     EXPECT_EQ(world.rooms[1].reserved1, 7);
     EXPECT_EQ(world.rooms[1].bestMoves, 12);
 }
@@ -294,13 +294,13 @@ TEST_F(WorldFiles, RefusedBadRecordsAndNames) {
     expectRefused("name.txt", "部屋1の名前が長すぎます");
     writeText("map/000/name.txt", "hall " + std::string(255, 'x') + "\n");
     ::testing::internal::CaptureStderr();
-    EXPECT_TRUE(loadWorld());
+    EXPECT_TRUE(loadWorld(game.currentWorld));
     ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::string(world.rooms[1].name), std::string(255, 'x'));
 }
 
 TEST_F(WorldFiles, ARefusalAfterAGoodLoadLeavesNothingOfTheOldWorld) {
-    ASSERT_TRUE(loadWorld());
+    ASSERT_TRUE(loadWorld(game.currentWorld));
     world.starReseed = 1234;
     writeText("map/000/map.txt", "0 0 3 3\n");
     expectRefused("map.txt", "途中で終わっています");
