@@ -99,16 +99,19 @@ void gameEnd() {
 }
 
 void installSceneAfterWorld() {
-    // The credits, the opening and the world select follow a world once those scenes are in the
-    // game; until then every way out of a world comes back into a world.
+    Procedure next = game.exits.worldSelect;
     if (game.goToCredits == 1) {
-        app.sceneStep = gameEntry;
+        next = game.exits.credits;
     } else if (game.gameEnded == 0) {
-        app.sceneStep = gameEntry;
+        // Abandoned with P (or ended by Escape): back to the opening.
+        next = game.exits.opening;
     } else if (results.goToNextWorld != 0) {
-        app.sceneStep = gameEntry;
+        // The screen stays black from the leave state on; the next entry's first step lets the
+        // fade run on. The last world is played again.
+        next = gameEntry;
         game.currentWorld = game.currentWorld + 1 > 4 ? 4 : game.currentWorld + 1;
-    } else {
-        app.sceneStep = gameEntry;
     }
+    // A program that has not filled its exits has nowhere to go after the world: it ends.
+    if (!next) app.quitRequested = 1;
+    app.sceneStep = next;
 }

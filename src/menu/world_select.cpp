@@ -76,6 +76,12 @@ void buildImages(SelectState& s) {
     }
 }
 
+// The held fade runs on, so the world select comes back into view.
+void backFromRefusedWorld() {
+    app.fadeRun = 1;
+    app.sceneStep = selectEntry;
+}
+
 }  // namespace
 
 void selectEntry() {
@@ -197,14 +203,19 @@ bool selectUpdate() {
 
 void selectLeave() {
     if (!worldSelect) return;
+    const int world = worldSelect->cursor;
+    const bool intoWorld = worldSelect->intoWorld != 0;
     for (SurfacePtr& image : worldSelect->images) releaseSurface(image);
-    if (worldSelect->intoWorld) {
-        enterWorld(worldSelect->cursor);
+    selectRecord.reset();
+    worldSelect = nullptr;
+    if (intoWorld) {
+        // A world whose files are refused brings the player back here rather than ending the
+        // game (unless the program has its own way for that).
+        if (!game.worldRefused) game.worldRefused = backFromRefusedWorld;
+        enterWorld(world);
     } else {
         app.sceneStep = titleEntry;
     }
-    selectRecord.reset();
-    worldSelect = nullptr;
 }
 
 void traceSelectMenu(JsonWriter& json) {

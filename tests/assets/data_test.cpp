@@ -215,12 +215,14 @@ TEST(DataFiles, WorldSelectScriptGivesTheTwentyImageSlots) {
         "castle2-5-2", "truespin", "falsespin", "waku1-1", "truearrow", "falsearrow", "PushEnter", "bg5",
         ">,172,23,　", ">,60,12,　", ">,90,40,　ＵＰ　", ">,90,40,ＤＯＷＮ",
         ">,300,40,Ｐｕｓｈ　　　　：ＮＥＸＴ", ">,300,40,Ｐｕｓｈ　　　　：ＰＲＥＶ",
-        ">,300,72,ＷＯＲＬＤ１２３４５",
-        ">,160,108,カタムクセカイまかふしぎなユラユラのしろへようこそ",
-        ">,160,128,Ｉａｍユラユラそろそろしろになれたころ　へやのなんどもあがってく",
-        ">,160,200,ワールド３　　せつめいぶん", ">,160,200,ワールド４　　せつめいぶん",
-        ">,160,200,ワールド５　　せつめいぶん"};
-    ASSERT_GE(lines.size(), slots.size());
+        ">,300,72,ＷＯＲＬＤ１２３４５"};
+    ASSERT_GE(lines.size(), slots.size() + 5);
+    // Slots 15..19: each world's own description, 160 pixels wide, every character drawable.
+    for (size_t i = slots.size(); i < slots.size() + 5; ++i) {
+        EXPECT_EQ(lines[i].rfind(">,160,", 0), 0u) << "slot " << i;
+        EXPECT_EQ(undrawable(lines[i].substr(lines[i].find(',', 6) + 1, lines[i].size() - lines[i].find(',', 6) - 2)), "")
+            << "slot " << i;
+    }
     for (size_t i = 0; i < slots.size(); ++i) {
         EXPECT_EQ(lines[i], slots[i] + "\n") << "slot " << i;
         if (slots[i][0] == '>') {

@@ -3,4 +3,7 @@ list(APPEND YOMOGI_TEST_SOURCES
   tests/menu/image_list_test.cpp
   tests/menu/opening_test.cpp
   tests/menu/title_test.cpp
+  tests/menu/select_test.cpp
+  tests/menu/options_test.cpp
+  tests/menu/credits_test.cpp
 )
