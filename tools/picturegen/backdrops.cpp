@@ -20,8 +20,10 @@ void moon(Image& img, int cx, int cy, int r) {
     ring(img, cx, cy, r + r / 3, r + 1, pal("night4"));
     disc(img, cx, cy, r, pal("moon1"));
     disc(img, cx - r / 5, cy - r / 5, r * 3 / 4, pal("moon2"));
-    disc(img, cx + r / 3, cy + r / 4, std::max(1, r / 4), pal("moon0"));
-    disc(img, cx - r / 3, cy + r / 3, std::max(1, r / 6), pal("moon0"));
+    // seas scattered unevenly, so that the moon never looks back with a face
+    disc(img, cx + r / 3, cy - r / 3, std::max(1, r / 6), pal("moon0"));
+    disc(img, cx - r / 4, cy + r / 3, std::max(1, r / 4), pal("moon0"));
+    disc(img, cx + r / 4, cy + r / 2, std::max(1, r / 8), pal("moon0"));
 }
 
 void stars(Image& img, int x, int y, int w, int h, int count, uint32_t seed) {
@@ -162,6 +164,47 @@ Image farSky(int w, int h, bool withMoon, bool withClouds, uint32_t seed) {
     return img;
 }
 
+// The opening's sky, 320 x 200, drawn twice side by side at double size as it scrolls, and its
+// right half once more at its own width over the left quarter of one copy. So it wraps left to
+// right, keeps its moon inside columns 90..146 (the part no copy covers), and its hills repeat
+// every 40 columns, which makes all three copies meet without a seam. The quiet sky of the title
+// is the same night without clouds and with fewer stars.
+Image openingSky(bool quiet, uint32_t seed) {
+    Image img(320, 200, kBlack);
+    verticalRamp(img, 0, 0, 320, 200, skyRamp());
+    stars(img, 0, 0, 320, 150, quiet ? 40 : 80, seed);
+    if (!quiet) {
+        Rng rng(seed + 1);
+        for (int k = 0; k < 5; ++k) {
+            int x = rng.below(320), y = 60 + rng.below(60), w = 40 + rng.below(40);
+            for (int copy : {-320, 0, 320}) cloud(img, x + copy, y, w, pal("night3"), pal("night4"));
+        }
+    }
+    // drawn 2 across and 2.4 down, so it is made a little wider than tall to come out round
+    for (int y = 82; y < 131; ++y)
+        for (int x = 90; x < 147; ++x) {
+            const double dx = (x - 118) / 1.2, dy = y - 106.0, d = std::sqrt(dx * dx + dy * dy);
+            if (d <= 15.5) {
+                Colour c = std::hypot(dx + 3, dy + 3) < 11 ? pal("moon2") : pal("moon1");
+                const double sea1 = std::hypot((x - 123) / 1.2, y - 101.0), sea2 = std::hypot((x - 113) / 1.2, y - 110.0);
+                if (sea1 < 3.2 || sea2 < 4.2 || std::hypot((x - 121) / 1.2, y - 113.0) < 2) c = pal("moon0");
+                img.set(x, y, c);
+            } else if (d <= 17.5) {
+                img.set(x, y, pal("night4"));
+            } else if (d <= 21 && ditherPick(x, y, 8)) {
+                img.set(x, y, pal("night3"));
+            }
+        }
+    for (int x = 0; x < 320; ++x) {
+        double t = 2 * M_PI * x / 40;
+        int far = 170 - int(std::lround(3 * std::sin(t) + 2 * std::sin(2 * t + 1)));
+        vline(img, x, far, 199, pal("night2"));
+        int near = 184 - int(std::lround(2 * std::sin(t + 2)));
+        vline(img, x, near, 199, pal("night1"));
+    }
+    return img;
+}
+
 Image menuSky() {
     // 640 x 480, wrapping left to right; the moon sits in the part at (525, 0)
     Image img(640, 480, kBlack);
@@ -233,8 +276,8 @@ void addBackdrops(Catalog& out) {
         moon(sky, 700, 330, 40);
         out.push_back({"bmp/bg5.bmp", sky});
     }
-    out.push_back({"bmp/bg.bmp", farSky(320, 200, true, true, 31)});
-    out.push_back({"bmp/bg2.bmp", farSky(320, 200, true, false, 32)});
+    out.push_back({"bmp/bg.bmp", openingSky(false, 31)});
+    out.push_back({"bmp/bg2.bmp", openingSky(true, 31)});
     out.push_back({"bmp/background.bmp", menuSky()});
     out.push_back({"bmp/castle1-3.bmp", smallCastle()});
     out.push_back({"bmp/hakaba1-2.bmp", graveyard()});

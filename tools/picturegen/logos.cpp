@@ -84,25 +84,36 @@ Image studioLogo() {
 }
 
 Image titleLogo() {
-    // 600 x 264: "ヨモギとユラユラの城" in big pixel letters of moonlight, rimmed in gold,
-    // a crescent behind the castle's name and a sprig of mugwort under Yomogi's
+    // 600 x 264, drawn at the screen's left edge: "ヨモギとユラユラの城" in big pixel letters of
+    // moonlight rimmed in gold, centred on the 640-pixel screen (column 320 of the picture), a
+    // sprig of mugwort to each side of Yomogi's name and a few stars. No moon of its own: the
+    // sky behind it has one.
     Image img(600, 264, kMagenta);
-    disc(img, 520, 92, 56, pal("moon1"));
-    disc(img, 544, 74, 50, kMagenta);
-    ring(img, 520, 92, 56, 54, pal("moon0"));
-    disc(img, 544, 74, 50, kMagenta);
     Mask m1 = textMask(utf32("ヨモギと")), m2 = textMask(utf32("ユラユラの城"));
-    const int s = 5;
+    const int s = 5, centre = 320;
     auto letters = [&](const Mask& m, int x, int y) {
         stamp(img, grown(m, 1), x - s, y - s, s, pal("night0"));
         stamp(img, m, x + s / 2, y + s / 2, s, pal("gold1"));
         stampRamp(img, m, x, y, s, {pal("moon2"), pal("moon1"), pal("moon0"), pal("ghost2")});
     };
-    letters(m1, 60, 20);
-    letters(m2, (600 - m2.w * s) / 2, 128);
-    // a sprig of mugwort under Yomogi's name
-    blitAll(img, 60, 96, scaled(sprite("sprig"), 3), kMagenta);
-    blitAll(img, 132, 96, scaled(mirrored(sprite("sprig")), 3), kMagenta);
+    const int x1 = centre - m1.w * s / 2, x2 = centre - m2.w * s / 2;
+    letters(m1, x1, 22);
+    letters(m2, x2, 132);
+    // the sprigs, pointing away from the name
+    const Image sprig = scaled(sprite("sprig"), 3);
+    blitAll(img, x1 - sprig.w - 14, 66, mirrored(sprig), kMagenta);
+    blitAll(img, x1 + m1.w * s + 14, 66, sprig, kMagenta);
+    // four-pointed stars of torchlight gold
+    auto star = [&](int x, int y, int r) {
+        hline(img, x - r, x + r, y, pal("gold2"));
+        vline(img, x, y - r, y + r, pal("gold2"));
+        img.set(x, y, pal("torch5"));
+        if (r > 2) { img.set(x - 1, y, pal("gold3")); img.set(x + 1, y, pal("gold3")); img.set(x, y - 1, pal("gold3")); img.set(x, y + 1, pal("gold3")); }
+    };
+    star(x2 - 22, 150, 4);
+    star(x2 + m2.w * s + 18, 120, 5);
+    star(x1 + m1.w * s + 60, 24, 3);
+    star(x1 - 48, 36, 3);
     outline(img, kMagenta, pal("night0"));
     return img;
 }

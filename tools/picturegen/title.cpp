@@ -7,6 +7,7 @@
 // through). The entry pictures are composed from the game's own sprites, so they share its look.
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "catalog.h"
 #include "lettering.h"
@@ -25,80 +26,184 @@ const Image& find(const Catalog& cat, const std::string& path) {
 // Pictures shown keyed on black must never contain black themselves.
 void noBlack(Image& img) { recolour(img, kBlack, pal("night0")); }
 
+// The hanging scroll, 228 x 738: the mounting of indigo brocade with a gold thread round a
+// strip of paper, all within columns 15..200, so that the rod's gilded ends (columns 0..11 and
+// 198..209 of bmp/poll.bmp, drawn 3 to the right) show beside it. The title reads rows 40.. for
+// the upper roll, 64.. for the body and 392.. for the lower roll, each up to 90 further down as
+// the cursor goes; the labels sit at rows 174 + 30 k, columns 58..159.
+constexpr int kPaperLeft = 25, kPaperRight = 190;    // the paper, inside the brocade
+constexpr int kMountLeft = 15, kMountRight = 200;    // the brocade's outer edges
+constexpr int kTopBand = 40, kTopBandEnd = 96;       // the top band, rolled up as the cursor goes down
+constexpr int kBottomBand = 462;                     // the bottom band, rolled out as it goes down
+
+void brocade(Image& img, int x0, int y0, int x1, int y1) {
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+            // a lattice of small gold diamonds on indigo
+            int u = (x + y) % 12, v = (x - y + 1200) % 12;
+            Colour c = ditherPick(x, y, 5) ? pal("night2") : pal("night3");
+            if ((u == 0 || v == 0)) c = pal("ghost0");
+            if (u == 6 && v == 6) c = pal("gold2");
+            if ((u == 5 || u == 7) && v == 6) c = pal("gold1");
+            img.set(x, y, c);
+        }
+}
+
 Image scroll() {
     Image img(228, 738, kBlack);
-    rect(img, 0, 0, 210, 738, pal("paper2"));
+    // the brocade mounting, then the paper let into it
+    brocade(img, kMountLeft, 0, kMountRight, 737);
+    rect(img, kPaperLeft, kTopBandEnd, kPaperRight - kPaperLeft + 1, kBottomBand - kTopBandEnd, pal("paper2"));
     Rng rng(2280);
-    for (int i = 0; i < 900; ++i) {
-        int x = rng.below(210), y = rng.below(738);
-        hline(img, x, x + rng.below(5), y, rng.chance(50) ? pal("paper3") : pal("paper1"));
+    for (int i = 0; i < 1400; ++i) {
+        int x = kPaperLeft + rng.below(kPaperRight - kPaperLeft), y = kTopBandEnd + rng.below(kBottomBand - kTopBandEnd);
+        hline(img, x, std::min(kPaperRight, x + rng.below(6)), y, rng.chance(55) ? pal("paper3") : pal("paper1"));
     }
-    // faint ruled guide lines where the labels sit
-    for (int y = 160; y < 300; y += 30) hline(img, 30, 180, y + 28, pal("paper1"));
-    // a red seal near the bottom
-    rect(img, 160, 560, 24, 24, pal("red1"));
-    frame(img, 160, 560, 24, 24, pal("red2"));
-    Mask y = tinyText("Y");
-    stamp(img, y, 166, 564, 4, pal("paper3"));
+    // gold threads where the paper meets the brocade
+    for (int y = kTopBandEnd - 1; y <= kBottomBand; ++y) {
+        img.set(kPaperLeft - 1, y, pal("gold1"));
+        img.set(kPaperRight + 1, y, pal("gold1"));
+    }
+    hline(img, kPaperLeft - 1, kPaperRight + 1, kTopBandEnd - 1, pal("gold1"));
+    hline(img, kPaperLeft - 1, kPaperRight + 1, kBottomBand, pal("gold1"));
+    // the castle's name brushed at the head of the paper, rolled away whole once the cursor is
+    // at the foot of the menu
+    Mask name = textMask(utf32("城"));
+    stamp(img, name, 108 - name.w * 3 / 2 + 2, 100, 3, pal("paper1"));
+    stamp(img, name, 108 - name.w * 3 / 2, 98, 3, pal("ink"));
+    // faint ruled guide lines under the four labels
+    for (int k = 0; k < 4; ++k)
+        for (int x = 44; x <= 172; x += 2) img.set(x, 192 + 30 * k, pal("paper1"));
+    // below them, a moon and the castle in thin ink wash
+    ring(img, 136, 336, 22, 21, pal("paper1"));
+    disc(img, 136, 336, 20, pal("paper3"));
+    Image hill(kPaperRight - kPaperLeft + 1, 120, kBlack);
+    for (int x = 0; x < hill.w; ++x) {
+        int top = 92 - int(18 * std::sin(M_PI * x / hill.w)) + int(3 * std::sin(x * 0.21));
+        vline(hill, x, top, 119, pal("paper1"));
+    }
+    for (auto [x, w, top, cone] : {std::tuple{50, 16, 40, true}, std::tuple{70, 30, 54, false}, std::tuple{104, 14, 46, true}, std::tuple{84, 10, 28, true}}) {
+        rect(hill, x, top, w, 95 - top, pal("paper0"));
+        if (cone) polygon(hill, {x - 2, top, x + w + 2, top, x + w / 2, top - w}, pal("paper0"));
+        else for (int c = x; c < x + w; c += 4) rect(hill, c, top - 3, 2, 3, pal("paper0"));
+        for (int wy = top + 8; wy < 88; wy += 12) rect(hill, x + w / 2 - 1, wy, 2, 3, pal("paper1"));
+    }
+    blitAll(img, kPaperLeft, 318, hill, kBlack);
+    // the painter's seal
+    rect(img, 158, 372, 18, 18, pal("red1"));
+    frame(img, 158, 372, 18, 18, pal("red2"));
+    stamp(img, textMask(utf32("ヨ")), 159, 373, 1, pal("paper3"));
     return img;
 }
 
 Image scrollShade() {
+    // laid over the scroll once: shadow along the mounting's edges and the creases where it
+    // was rolled
     Image img(228, 738, kMagenta);
     for (int y = 0; y < 738; ++y) {
-        for (int x = 0; x < 5; ++x) img.set(x, y, x < 2 ? pal("paper0") : pal("paper1"));
-        for (int x = 203; x < 210; ++x) img.set(x, y, x > 206 ? pal("paper0") : pal("paper1"));
-        if (y % 97 == 0) hline(img, 5, 202, y, pal("paper1"));  // creases where it was rolled
+        img.set(kMountLeft, y, pal("night0"));
+        img.set(kMountLeft + 1, y, pal("night1"));
+        img.set(kMountRight, y, pal("night0"));
+        img.set(kMountRight - 1, y, pal("night1"));
+        if (y >= kTopBandEnd && y < kBottomBand) {
+            img.set(kPaperLeft, y, pal("paper1"));
+            img.set(kPaperRight, y, pal("paper1"));
+        }
+        if (y % 97 == 0 && y > kTopBandEnd && y < kBottomBand)
+            for (int x = kPaperLeft + 1; x < kPaperRight; x += 3) img.set(x, y, pal("paper1"));
     }
     return img;
 }
 
 Image roller() {
-    Image img(210, 100, pal("wood2"));
+    // 210 x 100, one turn of the rod unrolled: its gilded ends are what shows beside the paper,
+    // so every row carries the same profile across and only the engraved rings turn with it
+    Image img(210, 100, pal("wood1"));
+    const Colour cap[12] = {pal("gold0"), pal("gold1"), pal("gold2"), pal("gold3"), pal("gold2"), pal("gold1"),
+                            pal("gold0"), pal("wood0"), pal("wood2"), pal("wood3"), pal("wood2"), pal("wood1")};
     for (int y = 0; y < 100; ++y) {
-        // grain bands that come round every 100 rows
+        bool ring = y % 25 < 3;
+        for (int x = 0; x < 12; ++x) {
+            Colour c = cap[x];
+            if (ring && x < 7) c = x == 3 ? pal("gold2") : pal("gold0");
+            if (x >= 8 && y % 20 == 7) c = pal("wood0");  // grain on the bare rod
+            img.set(x, y, c);
+            img.set(209 - x, y, c);
+        }
         double t = std::sin(y * 2 * M_PI / 100.0 * 3);
-        Colour c = t > 0.6 ? pal("wood4") : t > 0.0 ? pal("wood3") : t > -0.6 ? pal("wood2") : pal("wood1");
-        hline(img, 10, 199, y, c);
-        // gold end caps
-        hline(img, 0, 9, y, (y / 10) % 2 ? pal("gold1") : pal("gold2"));
-        hline(img, 200, 209, y, (y / 10) % 2 ? pal("gold1") : pal("gold2"));
-        img.set(9, y, pal("gold0"));
-        img.set(200, y, pal("gold0"));
+        hline(img, 12, 197, y, t > 0.5 ? pal("wood3") : t > -0.5 ? pal("wood2") : pal("wood1"));
     }
     return img;
 }
 
 void cog(Image& img, int cx, int cy, int r, int teeth) {
+    // iron teeth, a brass rim and spokes, a gold hub
     for (int t = 0; t < teeth; ++t) {
-        double a = t * 2 * M_PI / teeth;
-        disc(img, cx + int(std::lround((r + 2) * std::cos(a))), cy + int(std::lround((r + 2) * std::sin(a))), std::max(2, r / 5), pal("iron3"));
+        double a = t * 2 * M_PI / teeth, w = M_PI / teeth * 0.55;
+        int x0 = cx + int(std::lround((r - 1) * std::cos(a - w))), y0 = cy + int(std::lround((r - 1) * std::sin(a - w)));
+        int x1 = cx + int(std::lround((r - 1) * std::cos(a + w))), y1 = cy + int(std::lround((r - 1) * std::sin(a + w)));
+        int x2 = cx + int(std::lround((r + 5) * std::cos(a + w * 0.7))), y2 = cy + int(std::lround((r + 5) * std::sin(a + w * 0.7)));
+        int x3 = cx + int(std::lround((r + 5) * std::cos(a - w * 0.7))), y3 = cy + int(std::lround((r + 5) * std::sin(a - w * 0.7)));
+        polygon(img, {x0, y0, x1, y1, x2, y2, x3, y3}, pal("iron3"));
     }
     disc(img, cx, cy, r, pal("iron3"));
-    disc(img, cx, cy, r - 3, pal("iron2"));
-    ring(img, cx, cy, r / 2, r / 2 - 2, pal("iron4"));
-    disc(img, cx, cy, std::max(2, r / 5), pal("gold2"));
-    for (int k = 0; k < 4; ++k) {
-        double a = k * M_PI / 2 + 0.4;
-        thickLine(img, cx, cy, cx + int((r - 5) * std::cos(a)), cy + int((r - 5) * std::sin(a)), 1, pal("iron3"));
+    ring(img, cx, cy, r, r - 2, pal("iron4"));
+    disc(img, cx, cy, r - 4, pal("gold1"));
+    disc(img, cx, cy, r - 6, pal("iron1"));
+    for (int k = 0; k < 6; ++k) {
+        double a = k * M_PI / 3 + 0.3;
+        thickLine(img, cx, cy, cx + int((r - 6) * std::cos(a)), cy + int((r - 6) * std::sin(a)), 1, pal("gold1"));
     }
-    outline(img, kBlack, pal("iron1"));
+    disc(img, cx, cy, std::max(3, r / 4), pal("gold2"));
+    disc(img, cx - 1, cy - 1, std::max(1, r / 10), pal("gold3"));
+    outline(img, kBlack, pal("iron0"));
 }
 
 Image gearAndFrame() {
+    // 584 x 451: the frame round the scroll and the description at the origin, keyed on black,
+    // its two openings backed with a blue-black lacquer so the parchment text and the picture
+    // read clearly whatever the night behind is doing; the gear at x 520
     Image img(584, 451, kBlack);
-    // the frame round the scroll and the panels: dark wood with a gold bead and iron corners
+    for (int y = 12; y < 439; ++y)
+        for (int x = 12; x < 503; ++x) {
+            // a faint cloud pattern in the lacquer, darkest at the edges
+            int edge = std::min({x - 12, 502 - x, y - 12, 438 - y});
+            int t = edge < 6 ? 0 : 3 + int(3 * std::sin(x * 0.05 + std::sin(y * 0.03) * 2) + 2 * std::sin(y * 0.07));
+            img.set(x, y, ditherPick(x, y, std::clamp(t, 0, 8)) ? pal("night1") : pal("night0"));
+        }
+    for (auto [x0, x1] : {std::pair{16, 225}, std::pair{242, 498}}) {  // gold hairlines inside each opening
+        frame(img, x0, 16, x1 - x0 + 1, 419, pal("gold0"));
+    }
     for (int d = 0; d < 12; ++d) {
-        Colour c = d == 0 || d == 11 ? pal("wood0") : d < 4 ? pal("wood3") : d == 6 ? pal("gold2") : pal("wood2");
+        Colour c = d == 0 || d == 11 ? pal("wood0") : d < 3 ? pal("wood4") : d < 5 ? pal("wood3") : d == 6 ? pal("gold2") : d == 7 ? pal("gold0") : pal("wood2");
         frame(img, d, d, 515 - 2 * d, 451 - 2 * d, c);
     }
-    // a divider between the scroll and the description
-    for (int x = 230; x < 238; ++x) vline(img, x, 12, 438, x == 230 || x == 237 ? pal("wood0") : pal("wood2"));
-    for (auto [x, y] : {std::pair{0, 0}, std::pair{491, 0}, std::pair{0, 427}, std::pair{491, 427}}) {
-        rect(img, x, y, 24, 24, pal("iron2"));
-        frame(img, x, y, 24, 24, pal("iron1"));
-        disc(img, x + 12, y + 12, 4, pal("gold2"));
+    Rng rng(5150);
+    for (int i = 0; i < 260; ++i) {  // wood grain along the bars
+        int along = rng.below(515), d = 1 + rng.below(4);
+        int len = 3 + rng.below(8);
+        hline(img, along, std::min(514, along + len), d, pal("wood3"));
+        hline(img, along, std::min(514, along + len), 450 - d, pal("wood3"));
+        if (along < 451) {
+            vline(img, d, along, std::min(450, along + len), pal("wood3"));
+            vline(img, 514 - d, along, std::min(450, along + len), pal("wood3"));
+        }
     }
+    // the divider between the scroll and the description
+    for (int x = 230; x < 238; ++x) {
+        Colour c = x == 230 || x == 237 ? pal("wood0") : x == 233 || x == 234 ? pal("gold1") : pal("wood2");
+        vline(img, x, 12, 438, c);
+    }
+    // iron corner plates with a gilded rivet, and one on each end of the divider
+    auto plate = [&](int x, int y) {
+        rect(img, x, y, 24, 24, pal("iron2"));
+        frame(img, x, y, 24, 24, pal("iron0"));
+        hline(img, x + 1, x + 22, y + 1, pal("iron3"));
+        vline(img, x + 1, y + 1, y + 22, pal("iron3"));
+        disc(img, x + 12, y + 12, 4, pal("gold1"));
+        disc(img, x + 11, y + 11, 2, pal("gold3"));
+    };
+    for (auto [x, y] : {std::pair{0, 0}, std::pair{491, 0}, std::pair{0, 427}, std::pair{491, 427}, std::pair{222, 0}, std::pair{222, 427}}) plate(x, y);
     Image gear(64, 64, kBlack);
     cog(gear, 32, 32, 24, 10);
     blitAll(img, 520, 0, gear);
@@ -196,8 +301,12 @@ Image endPicture(const Catalog& cat) {
     // the castle asleep under the moon
     Image img(230, 190, pal("night1"));
     verticalRamp(img, 0, 0, 230, 190, {pal("night0"), pal("night1"), pal("night2"), pal("night3")});
-    disc(img, 170, 46, 20, pal("moon2"));
-    disc(img, 178, 40, 18, pal("night1"));
+    // a crescent: the moon's disc less an offset one, so the sky behind stays as it is
+    for (int y = 26; y <= 66; ++y)
+        for (int x = 150; x <= 190; ++x) {
+            const int ax = x - 170, ay = y - 46, bx = x - 178, by = y - 40;
+            if (ax * ax + ay * ay <= 400 && bx * bx + by * by > 324) img.set(x, y, pal("moon2"));
+        }
     Image castle = find(cat, "bmp/castle1-3.bmp");
     blitAll(img, 15, 0, scaled(castle, 2), kMagenta);
     Mask z = tinyText("Z");
