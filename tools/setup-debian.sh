@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   fonts-unifont fonts-ipafont-gothic
   libfreetype-dev
+  libvorbis-dev
 )
 
 missing=()

@@ -10,15 +10,15 @@ AudioState audio;
 
 namespace {
 
-// Every track the game plays, by music number. Our music ships as WAV files.
+// Every track the game plays, by music number. Our music ships as Ogg Vorbis files.
 const char* const kMusicFiles[] = {
     nullptr,
-    "bgm/OPBGM.wav",      // 1 logo and opening
-    "bgm/BGM.wav",        // 2 the hall
-    "bgm/CLEARBGM.wav",   // 3 room cleared
-    "bgm/OVERBGM.wav",    // 4 room failed
-    "bgm/GAMEBGM.wav",    // 5 in a room
-    "bgm/ENDINGBGM.wav",  // 6 credits
+    "bgm/OPBGM.ogg",      // 1 logo and opening
+    "bgm/BGM.ogg",        // 2 the hall
+    "bgm/CLEARBGM.ogg",   // 3 room cleared
+    "bgm/OVERBGM.ogg",    // 4 room failed
+    "bgm/GAMEBGM.ogg",    // 5 in a room
+    "bgm/ENDINGBGM.ogg",  // 6 credits
 };
 
 // Every effect by sound number; 4 and 6 are requested but make no sound.

@@ -1,4 +1,6 @@
-// The sound effects and music tracks that the build writes into the game directory.
+// The sound effects and music tracks that the build writes into the game directory: effects as
+// WAV, music as Ogg Vorbis, checked on the audio the game's decoder gets out of them.
+#include "assets/sound_ogg.h"
 #include "assets/sound_wav.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +16,16 @@
 
 #include <unistd.h>
 
+#include "../../tools/soundgen/render.h"
+#include "../../tools/soundgen/score.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
 const char* const kEffects[] = {"se/enter3.wav", "se/jump.wav", "se/kaiten2.wav", "se/mekuru1.wav"};
-const char* const kTracks[] = {"bgm/OPBGM.wav",   "bgm/BGM.wav",     "bgm/CLEARBGM.wav",
-                               "bgm/OVERBGM.wav", "bgm/GAMEBGM.wav", "bgm/ENDINGBGM.wav"};
+const char* const kTracks[] = {"bgm/OPBGM.ogg",   "bgm/BGM.ogg",     "bgm/CLEARBGM.ogg",
+                               "bgm/OVERBGM.ogg", "bgm/GAMEBGM.ogg", "bgm/ENDINGBGM.ogg"};
 
 std::string inGame(const std::string& relative) { return std::string(YOMOGI_GAME_DIR) + "/" + relative; }
 
@@ -74,7 +79,7 @@ TEST(SoundFiles, TheRoomTurnLastsAsLongAsTheTurnAnimation) {
 TEST(MusicFiles, TracksAreLongStereoLoopsWithoutGaps) {
     for (const char* name : kTracks) {
         SCOPED_TRACE(name);
-        const WavFile wav = readWav(inGame(name));
+        const OggFile wav = readOggVorbis(inGame(name));
         ASSERT_TRUE(wav.valid) << wav.fault;
         EXPECT_TRUE(wav.rate == 22050 || wav.rate == 44100);
         EXPECT_EQ(wav.bits, 16);
@@ -91,7 +96,7 @@ TEST(MusicFiles, TracksAreLongStereoLoopsWithoutGaps) {
 TEST(MusicFiles, TheEndFlowsIntoTheStartWithoutAClick) {
     for (const char* name : kTracks) {
         SCOPED_TRACE(name);
-        const WavFile wav = readWav(inGame(name));
+        const OggFile wav = readOggVorbis(inGame(name));
         ASSERT_TRUE(wav.valid) << wav.fault;
         ASSERT_GT(wav.frames(), static_cast<size_t>(wav.rate));
         for (int c = 0; c < wav.channels; ++c) {
@@ -103,12 +108,71 @@ TEST(MusicFiles, TheEndFlowsIntoTheStartWithoutAClick) {
             }
             const int seam = std::abs(wav.sample(0, c) - wav.sample(wav.frames() - 1, c));
             EXPECT_LE(seam, largestStep) << "channel " << c;
+            // Nor a step out of place where it happens: the coded edges of the file must join
+            // about as smoothly as the music moves on either side of the seam.
+            double steps = 0.0;
+            for (size_t f = 1; f < 200; ++f) {
+                steps += std::abs(wav.sample(f, c) - wav.sample(f - 1, c)) +
+                         std::abs(wav.sample(wav.frames() - f, c) - wav.sample(wav.frames() - f - 1, c));
+            }
+            EXPECT_LE(seam, 3.0 * steps / 398.0 + 32.0) << "channel " << c;
             // And the level carries on across the seam: a loop that faded out would jump back in.
             const double before = rmsOf(wav, wav.frames() - wav.rate / 4, wav.frames(), c);
             const double after = rmsOf(wav, 0, wav.rate / 4, c);
             EXPECT_LT(std::abs(before - after), 0.6 * std::max(before, after) + 200.0) << "channel " << c;
         }
     }
+}
+
+namespace {
+
+soundgen::Score scoreOf(const std::string& track) {
+    const std::string file = std::string(YOMOGI_SOURCE_DIR) + "/content/music/" + track + ".score";
+    return soundgen::parseScore(bytesOf(file), track + ".score");
+}
+
+}  // namespace
+
+TEST(MusicFiles, EachFileHoldsExactlyOneLoopOfItsScore) {
+    // No encoder padding and no lead-in: the stream says it holds the score's bars to the frame,
+    // and the decoder gives exactly that many, so the loop comes round on the beat.
+    for (const char* name : kTracks) {
+        SCOPED_TRACE(name);
+        const std::string track = fs::path(name).stem().string();
+        const OggFile ogg = readOggVorbis(inGame(name));
+        ASSERT_TRUE(ogg.valid) << ogg.fault;
+        const soundgen::Score score = scoreOf(track);
+        const double seconds = score.totalBeats * score.secondsPerBeat();
+        EXPECT_EQ(ogg.pcmTotal, std::llround(seconds * ogg.rate));
+        EXPECT_EQ(static_cast<long long>(ogg.frames()), ogg.pcmTotal);
+    }
+}
+
+TEST(MusicFiles, TheDecodedTrackIsTheRenderedLoopInPlace) {
+    // The shortest track rendered again here: the decoded audio follows it sample for sample
+    // (a shift of one sample or a lost stretch would bring the difference up to the music's own
+    // size), to within what a lossy coder leaves and the level the generator may take off to keep
+    // the coded peaks below full scale.
+    const soundgen::Score score = scoreOf("CLEARBGM");
+    const std::vector<float> rendered = soundgen::renderScore(score);
+    const OggFile ogg = readOggVorbis(inGame("bgm/CLEARBGM.ogg"));
+    ASSERT_TRUE(ogg.valid) << ogg.fault;
+    ASSERT_EQ(ogg.samples.size(), rendered.size());
+    auto errorAt = [&](int shift) {
+        // The residue after the best level: 1 - (want . got)^2 / (|want|^2 |got|^2).
+        double wantWant = 0.0, gotGot = 0.0, wantGot = 0.0;
+        for (size_t i = 2 * 2048; i + 2 * 2048 < rendered.size(); ++i) {
+            const double want = std::clamp(rendered[i], -1.0f, 1.0f) * 32767.0;
+            const double got = ogg.samples[i + 2 * shift];
+            wantWant += want * want;
+            gotGot += got * got;
+            wantGot += want * got;
+        }
+        return 1.0 - wantGot * wantGot / (wantWant * gotGot);
+    };
+    EXPECT_LT(errorAt(0), 0.1);  // better than 10 dB, about 16 dB as encoded
+    EXPECT_GT(errorAt(1), 2.0 * errorAt(0));
+    EXPECT_GT(errorAt(-1), 2.0 * errorAt(0));
 }
 
 TEST(SoundGenerator, TwoRunsWriteTheSameBytes) {

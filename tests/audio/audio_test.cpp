@@ -21,8 +21,8 @@ protected:
 };
 
 TEST_F(Audio, OneTableOfTracksAndEffects) {
-    const char* music[] = {"bgm/OPBGM.wav",   "bgm/BGM.wav",     "bgm/CLEARBGM.wav",
-                           "bgm/OVERBGM.wav", "bgm/GAMEBGM.wav", "bgm/ENDINGBGM.wav"};
+    const char* music[] = {"bgm/OPBGM.ogg",   "bgm/BGM.ogg",     "bgm/CLEARBGM.ogg",
+                           "bgm/OVERBGM.ogg", "bgm/GAMEBGM.ogg", "bgm/ENDINGBGM.ogg"};
     for (int n = 1; n <= 6; ++n) EXPECT_STREQ(musicFile(n), music[n - 1]);
     EXPECT_EQ(musicFile(0), nullptr);
     EXPECT_EQ(musicFile(7), nullptr);
@@ -37,11 +37,11 @@ TEST_F(Audio, OneTableOfTracksAndEffects) {
 
 TEST_F(Audio, TheSameRequestEveryFrameStartsTheTrackOnce) {
     EXPECT_EQ(selectMusic(2), 1);
-    EXPECT_EQ(platformMusicPath(), "bgm/BGM.wav");
+    EXPECT_EQ(platformMusicPath(), "bgm/BGM.ogg");
     EXPECT_EQ(audio.musicPlaying, 2);
     for (int frame = 0; frame < 5; ++frame) EXPECT_EQ(selectMusic(2), 0);
     EXPECT_EQ(selectMusic(5), 1);
-    EXPECT_EQ(platformMusicPath(), "bgm/GAMEBGM.wav");
+    EXPECT_EQ(platformMusicPath(), "bgm/GAMEBGM.ogg");
 }
 
 TEST_F(Audio, RequestingNoTrackStopsTheMusic) {
@@ -79,7 +79,7 @@ TEST_F(Audio, SwitchingMusicOffAndOn) {
     EXPECT_EQ(audio.musicEnabled, 1);
     EXPECT_EQ(audio.musicRequest, 1);  // always the opening music
     EXPECT_EQ(selectMusic(audio.musicRequest), 1);
-    EXPECT_EQ(platformMusicPath(), "bgm/OPBGM.wav");
+    EXPECT_EQ(platformMusicPath(), "bgm/OPBGM.ogg");
 }
 
 }  // namespace
