@@ -8,4 +8,5 @@ list(APPEND YOMOGI_TEST_SOURCES
   tests/menu/select_test.cpp
   tests/menu/options_test.cpp
   tests/menu/credits_test.cpp
+  tests/menu/scene_graph_scenario_test.cpp
 )
