@@ -8,6 +8,7 @@
 #include "audio/audio.h"
 #include "input/input.h"
 #include "platform/platform.h"
+#include "text/glyph_text.h"
 #include "result/result.h"
 
 void runProgram() {
@@ -69,9 +70,4 @@ int presentFrame() {
     }
     pumpMessages();
     return late ? -app.lastShown : app.lastShown;
-}
-
-int pumpMessages() {
-    platformPumpEvents();
-    return 0;
 }

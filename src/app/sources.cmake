@@ -2,7 +2,6 @@
 list(APPEND YOMOGI_SOURCES
   src/app/app.cpp
   src/app/frame.cpp
-  src/app/fade.cpp
   src/app/startup.cpp
   src/app/scenes.cpp
   src/app/trace.cpp

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "app/app.h"
 #include "app/runner.h"
@@ -15,6 +14,7 @@
 #include "menu/opening.h"
 #include "menu/world_select.h"
 #include "platform/platform.h"
+#include "text/glyph_text.h"
 #include "text/sjis.h"
 
 namespace {
@@ -24,8 +24,8 @@ void devicesChanged() { enumerateJoysticks(); }
 }  // namespace
 
 [[noreturn]] void programEntry() {
-    platformSetHandlers({confirmClose, devicesChanged});
-    // The sine and cosine tables are filled before anything runs (app.cpp).
+    platformSetHandlers({confirmClose, devicesChanged, shutDown});
+    // The sine and cosine tables are filled before anything runs (gfx/display.cpp).
     setDisplay(0, 0, 320, 200, 1, sj("タイトルです"));
     runProgram();
     shutDown();
@@ -47,26 +47,6 @@ void startUp() {
     app.overlayStep = nullptr;
 }
 
-void setDisplay(int x, int y, int width, int height, int mode, const char* titleShiftJis) {
-    const char* title = titleShiftJis ? titleShiftJis : "";
-    display.x = x;
-    display.y = y;
-    display.width = width;
-    display.height = height;
-    display.mode = mode;
-    std::strncpy(display.windowTitle, title, sizeof display.windowTitle - 1);
-    display.windowTitle[sizeof display.windowTitle - 1] = '\0';
-    display.borderless = title[0] == '\0' ? 1 : 0;
-    createSystemFont(8, 16, sj("ＭＳ 明朝"));
-    // A display that refuses full screen leaves the window as it was, at its natural size.
-    if (!platformSetDisplay(x, y, width, height, mode, display.borderless != 0,
-                            display.windowTitle) &&
-        mode == 2) {
-        display.mode = 0;
-    }
-    pumpMessages();
-}
-
 void confirmClose() {
     if (platformAsk(sj("本当に終了しますか？"), sj("終了確認です"))) shutDown();
 }
@@ -85,10 +65,4 @@ void confirmClose() {
     platformClose();
     std::fflush(nullptr);
     std::exit(status);
-}
-
-void noOperation() {}
-
-void badProcedure() {
-    platformMessage(sj("関数ポインタが異常参照しています"), sj("警告"), BoxIcon::Warning);
 }

@@ -8,8 +8,3 @@
 // Releases the platform and ends the process with this status (1 for every ending of the game
 // itself; shutDown is endProcess(1)).
 [[noreturn]] void endProcess(int status);
-
-// The shared font surfaces and glyph table (bitmap-font text): loaded once at start-up,
-// released at the end of the run.
-void loadGlyphTable();
-void releaseFontSurfaces();

@@ -1,4 +1,5 @@
 # Sources of the base helpers: plain procedures on the standard library that every layer uses.
-list(APPEND YOMOGI_SOURCES
+list(APPEND YOMOGI_BASE_SOURCES
   src/base/json_writer.cpp
+  src/base/sjis.cpp
 )

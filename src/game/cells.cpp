@@ -3,7 +3,7 @@
 // decorations cycle through their frames.
 #include "game/cells.h"
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "audio/audio.h"
 #include "game/game.h"
 #include "game/player.h"

@@ -3,7 +3,7 @@
 // (start cells, goal, the five doors, then decorations); a sprite's column is its animation frame.
 #include "game/cells.h"
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "stage/camera.h"
 #include "stage/world.h"
 

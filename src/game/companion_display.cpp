@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "game/companions.h"
 #include "game/game.h"
 #include "result/result.h"

@@ -1,7 +1,7 @@
 // The castle owner's two ghosts: they hover beside the left and right edges of the current room,
 // and when the room turns the ghost on the turning side swoops round a quarter ellipse with a
 // sweat mark, as if it pushed the castle round. During a glide both fly off the screen.
-#include "app/app.h"
+#include "frame/frame.h"
 #include "game/companions.h"
 #include "stage/camera.h"
 #include "stage/world.h"

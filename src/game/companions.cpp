@@ -1,6 +1,6 @@
 // The companions' four dispatch procedures and Shelly, the little flyer who keeps behind the
 // player, dives out of the picture when a room is cleared and comes back with the player.
-#include "app/app.h"
+#include "frame/frame.h"
 #include "base/json_writer.h"
 #include "game/companions.h"
 #include "game/player.h"

@@ -2,7 +2,7 @@
 // player, the cells, the result panels and the choice of the next scene.
 #pragma once
 
-#include "app/app.h"
+#include "frame/frame.h"
 
 // The scenes a world can lead to. They stand above the game, so the program fills these from its
 // scene table at start-up.

@@ -3,7 +3,7 @@
 // the end writes the records, frees the world and chooses what follows.
 #include "game/game_scene.h"
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "audio/audio.h"
 #include "game/game.h"
 #include "game/play_state.h"

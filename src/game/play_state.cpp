@@ -4,6 +4,7 @@
 #include "game/cells.h"
 #include "game/game.h"
 #include "stage/stage.h"
+#include "stage/stage_slots.h"
 #include "stage/world_files.h"
 
 void capturePlay(PlaySnapshot& s) {
@@ -81,7 +82,33 @@ void restorePlay(const PlaySnapshot& s) {
     seedRandom(s.random);
 }
 
+namespace {
+
+void writeWorldScore() { writeScoreFile(world.number); }
+
+// A restart asked for closes the panel that is shown.
+void closeShownPanel() { results.resultPhase = 3; }
+
+}  // namespace
+
+void fillStageSlots() {
+    stageSlots.setupCells = setupCells;
+    stageSlots.runCells = runCells;
+    stageSlots.drawCurrentRoomCells = drawCurrentRoomCells;
+    stageSlots.drawOtherRoomCells = drawOtherRoomCells;
+    stageSlots.freeCells = freeCells;
+    stageSlots.placePlayer = placePlayer;
+    stageSlots.stepPlayer = stepPlayer;
+    stageSlots.drawPlayer = drawPlayer;
+    stageSlots.playerNormal = playerNormal;
+    stageSlots.playerDestroyed = playerDestroyed;
+    stageSlots.playerFallen = playerFallen;
+    stageSlots.writeScoreFile = writeWorldScore;
+    stageSlots.closeShownPanel = closeShownPanel;
+}
+
 bool startPlay(int worldNumber, WorldPictures pictures) {
+    fillStageSlots();
     createCompanions(pictures);
     createPlayer(pictures);
     if (!loadWorld(worldNumber, pictures)) {

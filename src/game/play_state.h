@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "game/companions.h"
 #include "game/game.h"
 #include "game/player.h"
@@ -49,6 +49,11 @@ void capturePlay(PlaySnapshot& into);
 // Puts it back. The world must be the one it was taken from (same rooms). A room restored in the
 // middle of its turn is drawn without its turning picture for the rest of the turn.
 void restorePlay(const PlaySnapshot& snapshot);
+
+// Fills the stage's slots with the game's cells, player and records (stage/stage_slots.h).
+// startPlay does it; whatever runs the stage without it (a test building a room by hand) calls
+// it first.
+void fillStageSlots();
 
 // The game entry's work for world worldNumber: companions, player, the world, camera and result
 // panels, with or without pictures; false when the world is refused (its warning shown, nothing

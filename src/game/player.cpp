@@ -1,13 +1,11 @@
-// The player character: its record and sheets, its placing on a room's start cell, its frame
-// step, its turn with the room, and its drawing.
+// The player character: its sheets, its placing on a room's start cell, its frame step and its
+// drawing.
 #include "game/player.h"
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "stage/camera.h"
 #include "stage/world.h"
 #include "stage/world_files.h"
-
-std::unique_ptr<Player> player;
 
 namespace {
 
@@ -22,13 +20,6 @@ SurfacePtr mirrored(const Surface* sheet) {
 
 bool haveCurrentRoom() {
     return world.currentRoom >= 0 && world.currentRoom < static_cast<int>(world.rooms.size());
-}
-
-void refreshWorldPosition() {
-    if (!haveCurrentRoom()) return;
-    const Room& room = currentRoomRef();
-    player->worldX = player->x + room.originX;
-    player->worldY = player->y + room.originY;
 }
 
 }  // namespace
@@ -55,7 +46,7 @@ void placePlayer() {
         Player& p = *player;
         p.x = c % room.width * kCellSize + 4;  // on the cell's floor, 4 pixels in from its left
         p.y = c / room.width * kCellSize + 8;
-        refreshWorldPosition();
+        refreshPlayerWorldPosition();
         p.vx = 0;
         p.vy = 0;
         p.stepFlag = 0;
@@ -91,30 +82,7 @@ void stepPlayer() {
         p.frame += 1;
     }
     if (p.state) p.state();
-    refreshWorldPosition();
-}
-
-void turnPlayer(int direction) {
-    if (!player || !haveCurrentRoom()) return;
-    const Room& room = currentRoomRef();
-    const int w = kCellSize * room.width - 1, h = kCellSize * room.height - 1;
-    Player& p = *player;
-    const int x = p.x, y = p.y;
-    if (direction == 1) {
-        p.x = y;
-        p.y = w - (x + kPlayerSize - 1);
-    } else {
-        p.x = h - (y + kPlayerSize - 1);
-        p.y = x;
-    }
-    refreshWorldPosition();
-}
-
-void stopPlayer() {
-    if (!player) return;
-    player->vx = 0;
-    player->vy = 0;
-    player->contact = kPlayerAirborne;
+    refreshPlayerWorldPosition();
 }
 
 void drawPlayer(int mode, Surface* target) {

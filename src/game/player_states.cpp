@@ -1,7 +1,7 @@
 // The player's six states. Appearing fades the figure in on a start cell; normal walks, jumps and
 // falls; exit and leave fade it out and carry out the room change (and the end of a world);
 // destroyed and fallen play the failure and lead through the OVER menu to a reset.
-#include "app/app.h"
+#include "frame/frame.h"
 #include "audio/audio.h"
 #include "game/game.h"
 #include "game/player.h"

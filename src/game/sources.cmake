@@ -1,19 +1,13 @@
 # Sources of the game subsystem.
-list(APPEND YOMOGI_SOURCES)
 list(APPEND YOMOGI_SOURCES
   src/game/cells.cpp
   src/game/cells_draw.cpp
   src/game/game_scene.cpp
   src/game/play_state.cpp
   src/game/trace_game.cpp
-)
-list(APPEND YOMOGI_SOURCES
   src/game/companions.cpp
   src/game/companion_ghosts.cpp
   src/game/companion_display.cpp
-)
-list(APPEND YOMOGI_SOURCES
   src/game/player.cpp
-  src/game/player_movement.cpp
   src/game/player_states.cpp
 )

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/app.h"
+#include "gfx/angles.h"
 #include "gfx/surface.h"
 #include "gfx/surface_internal.h"
 

@@ -8,10 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/app.h"
 #include "gfx/surface_internal.h"
 #include "platform/platform.h"
-#include "text/sjis.h"
+#include "base/sjis.h"
 
 namespace {
 
@@ -45,8 +44,6 @@ void doublePicture(const Surface& picture, Surface& out) {
 
 }  // namespace
 
-int displayScale() { return display.mode == 1 ? 2 : 1; }
-
 void fillDeviceRect(Surface* s, int64_t x, int64_t y, int64_t w, int64_t h, uint32_t pixel) {
     if (!s || s->pixels.empty() || w <= 0 || h <= 0) return;
     int64_t left = std::max<int64_t>(x, 0), right = std::min<int64_t>(x + w, s->width);
@@ -65,7 +62,7 @@ SurfacePtr loadSurface(const char* path) {
         char text[1024];
         std::snprintf(text, sizeof text, sj("Bitmapロードエラー:%s"), path ? path : "");
         platformMessage(text, sj("エラー"), BoxIcon::Error);
-        shutDown();
+        platformFatal();
     }
     auto surface = std::make_unique<Surface>();
     if (displayScale() == 2) {
@@ -158,7 +155,7 @@ void drawRectangle(Surface* s, int x, int y, int width, int height, int filled, 
         fillDeviceRect(s, left, top, t, h, pixel);              // left edge
         fillDeviceRect(s, left + w - t, top, t, h, pixel);      // right edge
     }
-    pumpMessages();
+    platformPumpEvents();
 }
 
 Colour readPixel(const Surface* s, int x, int y) {

@@ -5,23 +5,13 @@
 // to the drawing operations are colour references 0x00BBGGRR (red in the lowest byte), as the
 // game's data and rules speak of them; the operations convert.
 //
-// Callers pass sizes explicitly, as the game always has; the surface also knows its own size so
-// that every copy can clip against both buffers and nothing is ever read or written outside.
+// Callers pass sizes explicitly; the surface also knows its own size so that every copy can clip
+// against both buffers and nothing is ever read or written outside.
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <vector>
 
-struct Surface {
-    int width = 0;   // device pixels (twice the logical size in the double-size mode)
-    int height = 0;
-    std::vector<uint32_t> pixels;  // row by row, width per row
-
-    uint32_t* row(int y) { return pixels.data() + static_cast<size_t>(y) * width; }
-    const uint32_t* row(int y) const { return pixels.data() + static_cast<size_t>(y) * width; }
-};
-using SurfacePtr = std::unique_ptr<Surface>;
+#include "base/pixels.h"
 
 using Colour = uint32_t;  // 0x00BBGGRR
 constexpr Colour kMagenta = 0xFF00FF;
@@ -41,7 +31,7 @@ constexpr Colour pixelToColour(uint32_t p) {
 
 // --- Surfaces, bitmap loading and shapes -------------------------------------------------------
 // All of these take logical coordinates and double them in the double-size display mode.
-SurfacePtr loadSurface(const char* path);      // fatal dialog and shutDown on failure
+SurfacePtr loadSurface(const char* path);      // fatal message and platformFatal on failure
 SurfacePtr createSurface(int width, int height);  // filled white
 SurfacePtr createScreenSurface();                 // displayWidth x displayHeight, white
 void releaseSurface(SurfacePtr& surface);

@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "gfx/display.h"
 #include "gfx/surface.h"
 
-// 2 in the double-size display mode, else 1.
-int displayScale();
 
 // Fills the device rectangle, clipped to the surface.
 void fillDeviceRect(Surface* s, int64_t x, int64_t y, int64_t w, int64_t h, uint32_t pixel);

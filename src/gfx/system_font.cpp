@@ -4,11 +4,10 @@
 #include <cstdio>
 #include <string>
 
-#include "app/app.h"
 #include "gfx/surface.h"
 #include "gfx/surface_internal.h"
 #include "platform/platform.h"
-#include "text/sjis.h"
+#include "base/sjis.h"
 
 namespace {
 
@@ -58,5 +57,5 @@ void drawSystemText(Surface* s, int x, int y, Colour colour, Colour background, 
     }
     // Each drawing leaves the surface with its defaults (opaque background, black on white);
     // our surfaces keep no text state between calls, so there is nothing to restore.
-    pumpMessages();
+    platformPumpEvents();
 }

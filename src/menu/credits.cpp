@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "audio/audio.h"
 #include "base/json_writer.h"
 #include "input/input.h"

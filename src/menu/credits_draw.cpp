@@ -3,7 +3,7 @@
 // sparkles, "Ｅｎｄ" and the banner.
 #include <cmath>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "menu/credits.h"
 #include "text/glyph_text.h"
 

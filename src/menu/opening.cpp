@@ -4,7 +4,7 @@
 // everything in its final place; the next press hands the scenery to the title.
 #include "menu/opening.h"
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "audio/audio.h"
 #include "base/json_writer.h"
 #include "input/input.h"

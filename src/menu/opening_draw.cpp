@@ -2,7 +2,7 @@
 // companion and the wavy banner.
 #include <cmath>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "menu/opening_scenery.h"
 #include "menu/opening.h"
 

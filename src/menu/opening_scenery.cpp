@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/app.h"
+#include "frame/frame.h"
 
 OpeningState opening;
 

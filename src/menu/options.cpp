@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "audio/audio.h"
 #include "base/json_writer.h"
 #include "input/input.h"

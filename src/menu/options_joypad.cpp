@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "input/input.h"
 #include "menu/options.h"
 #include "text/glyph_text.h"

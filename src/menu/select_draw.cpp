@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "menu/world_select.h"
 #include "stage/stars.h"
 

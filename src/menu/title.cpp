@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "audio/audio.h"
 #include "base/json_writer.h"
 #include "input/input.h"

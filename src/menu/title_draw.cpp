@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "menu/title_menu.h"
 #include "menu/title_state.h"
 

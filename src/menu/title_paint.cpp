@@ -5,7 +5,7 @@
 // C turns black, which is the key of the final copy.
 #include <algorithm>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "menu/title_menu.h"
 #include "menu/title_state.h"
 

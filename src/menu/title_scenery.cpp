@@ -1,6 +1,6 @@
 // The opening's scenery under the title: it keeps moving while it fades into the quiet sky, the
 // castle sinking away to the lower left and the logo fading out.
-#include "app/app.h"
+#include "frame/frame.h"
 #include "menu/title_state.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "gfx/surface.h"
 #include "menu/image_list.h"
 #include "menu/opening_scenery.h"

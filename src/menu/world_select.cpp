@@ -5,7 +5,7 @@
 #include <cmath>
 #include <memory>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "base/json_writer.h"
 #include "game/game.h"
 #include "input/input.h"

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx/surface.h"
+#include "base/pixels.h"
 #include "platform/platform.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "gfx/surface.h"
+#include "base/pixels.h"
 #include "platform/platform.h"
-#include "text/sjis.h"
+#include "base/sjis.h"
 
 namespace {
 

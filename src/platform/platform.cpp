@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
-#include "gfx/surface.h"
+#include "base/pixels.h"
 #include "platform/backend.h"
-#include "text/sjis.h"
+#include "base/sjis.h"
 
 namespace {
 
@@ -145,6 +146,12 @@ bool platformAsk(const char* textShiftJis, const char* captionShiftJis) {
         return false;
     }
     return answer;
+}
+
+[[noreturn]] void platformFatal() {
+    if (platform.handlers.fatalError) platform.handlers.fatalError();
+    std::fflush(nullptr);
+    std::exit(1);
 }
 
 bool platformKeyDown(int virtualKey) {

@@ -3,8 +3,6 @@
 // (memory framebuffer, virtual clock, scripted keyboard, recorded audio calls). The game never
 // asks which one is running.
 //
-// Owner of this header: the foundation work. The declarations below are the agreed surface; the
-// owner may add to them.
 #pragma once
 
 #include <cstdint>
@@ -42,6 +40,9 @@ void platformPumpEvents();
 struct PlatformHandlers {
     void (*closeRequested)() = nullptr;
     void (*devicesChanged)() = nullptr;
+    // After a fatal fault has been shown (a picture that cannot be loaded): the program's own
+    // ending. It must not return; a test may throw from it.
+    void (*fatalError)() = nullptr;
 };
 void platformSetHandlers(const PlatformHandlers& handlers);
 // Headless only: makes the next full-screen switch fail, as a display that refuses the mode.
@@ -56,6 +57,9 @@ bool platformSaveFrame(const char* path);
 enum class BoxIcon { Error, Warning, Question, Information };
 void platformMessage(const char* textShiftJis, const char* captionShiftJis, BoxIcon icon);
 bool platformAsk(const char* textShiftJis, const char* captionShiftJis);  // Yes = true
+// Ends the program after a fatal fault through the handler installed for it; without one (or
+// should it return) the process ends with status 1.
+[[noreturn]] void platformFatal();
 
 // --- Keyboard and joystick ------------------------------------------------------------------------
 bool platformKeyDown(int virtualKey);  // Win32 virtual-key codes: 13 Enter, 38 Up, 65 'A', ...

@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <thread>
 
-#include "gfx/surface.h"
+#include "base/pixels.h"
 #include "platform/backend.h"
 
 namespace {

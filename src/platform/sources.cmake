@@ -1,5 +1,5 @@
 # Sources of the platform subsystem.
-list(APPEND YOMOGI_SOURCES
+list(APPEND YOMOGI_PLATFORM_SOURCES
   src/platform/platform.cpp
   src/platform/headless.cpp
   src/platform/sdl_backend.cpp

@@ -10,10 +10,9 @@
 
 #include <unistd.h>
 
-#include "game/cells.h"
-#include "game/game.h"
 #include "result/result.h"
 #include "stage/blocks.h"
+#include "stage/stage_slots.h"
 #include "stage/world.h"
 
 namespace {
@@ -102,9 +101,9 @@ void unlockNextWorld() {
     int cursor = 0, positions = 0, unlocked = 0;
     // Without a readable save file there is nothing to unlock from; it is left as it is.
     if (!readSaveFile(cursor, positions, unlocked)) return;
-    if (unlocked != game.currentWorld) return;
+    if (unlocked != world.number) return;
     char text[64];
-    std::snprintf(text, sizeof text, "%d %d %d", game.currentWorld + 1, 5, game.currentWorld + 1);
+    std::snprintf(text, sizeof text, "%d %d %d", world.number + 1, 5, world.number + 1);
     writeFileAtomically("data/save.txt", text);
 }
 
@@ -114,8 +113,8 @@ void replaceMap(int clearedRoom) {
     ClearedMap map;
     // A cleared map that is missing, ends early or changes a room's size is not used: the map
     // file and the rooms in memory stay exactly as they were.
-    if (!readClearedMap(worldPath(game.currentWorld, name), map)) return;
-    if (!writeFileAtomically(worldPath(game.currentWorld, "map.txt").c_str(), mapText(map))) return;
+    if (!readClearedMap(worldPath(world.number, name), map)) return;
+    if (!writeFileAtomically(worldPath(world.number, "map.txt").c_str(), mapText(map))) return;
     for (size_t r = 0; r < map.grids.size(); ++r) {
         Room& room = world.rooms[r];
         const bool blocksChanged = countBlocks(room) != [&] {
@@ -132,7 +131,7 @@ void replaceMap(int clearedRoom) {
     // The hall the camera glides back to shows the new map straight away.
     if (world.targetRoom >= 0 && world.targetRoom < world.roomCount) {
         rebuildBlocks(world.targetRoom);
-        setupCells(world.targetRoom);
+        if (stageSlots.setupCells) stageSlots.setupCells(world.targetRoom);
     }
 }
 
@@ -180,7 +179,7 @@ void runFirstClear(int clearedRoom) {
     if (clearedRoom <= 0 || clearedRoom >= world.roomCount ||
         world.roomCount != static_cast<int>(world.rooms.size()))
         return;
-    if (clearedRoom == world.roomCount - 1 && game.currentWorld < 4) unlockNextWorld();
+    if (clearedRoom == world.roomCount - 1 && world.number < 4) unlockNextWorld();
     for (int later = clearedRoom + 1; later < world.roomCount; ++later)
         if (world.rooms[static_cast<size_t>(later)].bestMoves != 999) return;
     replaceMap(clearedRoom);
@@ -195,5 +194,5 @@ int endingReached() {
     int endingWorld = -1;
     const bool read = std::fscanf(file, "%d", &endingWorld) == 1;
     std::fclose(file);
-    return read && endingWorld == game.currentWorld ? 1 : 0;
+    return read && endingWorld == world.number ? 1 : 0;
 }

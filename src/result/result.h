@@ -81,7 +81,8 @@ bool writeScoreFile(int worldNumber);
 // First-clear processing for the room being left (unlocking in data/save.txt, replacing the
 // world's map by map/NNN/clearRRR.txt and rebuilding the hall at once).
 void runFirstClear(int clearedRoom);
-// The ending test: 1 when every room has a best record and map/ending.txt names currentWorld.
+// The ending test: 1 when every room has a best record and map/ending.txt names the world in
+// play (world.number).
 int endingReached();
 // data/save.txt: world-select cursor, number of world positions, highest unlocked world. False
 // when the file is missing or holds fewer than three numbers.

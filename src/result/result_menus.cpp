@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "audio/audio.h"
-#include "game/game.h"
 #include "input/input.h"
 #include "result/panel_rules.h"
 #include "stage/world.h"

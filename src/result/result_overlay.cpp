@@ -2,8 +2,7 @@
 // frame draws over the faded play field every frame.
 #include <cstring>
 
-#include "app/app.h"
-#include "game/game.h"
+#include "frame/frame.h"
 #include "result/panel_rules.h"
 #include "stage/world.h"
 #include "text/glyph_text.h"

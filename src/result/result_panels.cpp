@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "audio/audio.h"
-#include "game/game.h"
 #include "result/panel_rules.h"
 #include "stage/world.h"
 #include "text/glyph_text.h"

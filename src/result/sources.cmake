@@ -1,5 +1,4 @@
 # Sources of the result subsystem.
-list(APPEND YOMOGI_SOURCES)
 list(APPEND YOMOGI_SOURCES
   src/result/result_overlay.cpp
   src/result/result_panels.cpp

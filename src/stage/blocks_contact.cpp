@@ -2,7 +2,8 @@
 // it along while it overlaps them. The contact procedures are called by the player's movement
 // with the side of the player that struck the block.
 #include "audio/audio.h"
-#include "game/player.h"
+#include "stage/player_record.h"
+#include "stage/stage_slots.h"
 #include "stage/blocks_internal.h"
 #include "stage/collision.h"
 
@@ -12,7 +13,7 @@ static void playerFallsOut() {
     if (!player) return;
     player->frame = 0;
     player->stepFlag = 0;
-    player->state = playerFallen;
+    player->state = stageSlots.playerFallen;
 }
 
 void contactHazard(int) { playerFallsOut(); }

@@ -1,7 +1,7 @@
 // Drawing blocks. Arrows glow additively under everything, solid blocks are keyed copies, ghost
 // blocks and liquid are drawn at 30 % so the room shows through; liquid comes last, after the
 // player, so that water covers the figure standing in it.
-#include "app/app.h"
+#include "frame/frame.h"
 #include "stage/blocks.h"
 #include "stage/camera.h"
 #include "stage/world.h"

@@ -2,7 +2,8 @@
 // them), the heavy weight, the ghost block, and the sticky block that joins its own kind.
 // Each frame a block gains speed, moves one axis at a time, and is pushed back out of walls and
 // other blocks; one that comes down on the player standing on the ground crushes it.
-#include "game/player.h"
+#include "stage/player_record.h"
+#include "stage/stage_slots.h"
 #include "stage/blocks_internal.h"
 #include "stage/collision.h"
 
@@ -23,10 +24,10 @@ bool comesDownOnPlayer(Block& block, int oldY, Crush crush) {
     if (resolveContact(block.x, block.y, kBlockSize, kBlockSize, player->x, player->y, kPlayerSize,
                        kPlayerSize, kAxisVertical) != kContactLanded)
         return false;
-    if (player->contact == kContactLanded && player->state == playerNormal) {
+    if (player->contact == kContactLanded && playerIn(stageSlots.playerNormal)) {
         if (crush == Crush::ResetFrame) player->frame = 0;
         player->stepFlag = 0;
-        player->state = playerDestroyed;
+        player->state = stageSlots.playerDestroyed;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 // The lift: a block that rises two pixels per frame until something stops it, carrying the
 // player standing on it, and squeezing the player out of the room against a ceiling or a block.
-#include "game/player.h"
+#include "stage/player_record.h"
+#include "stage/stage_slots.h"
 #include "stage/blocks_internal.h"
 #include "stage/collision.h"
 
@@ -37,7 +38,7 @@ void carryPlayer(int index, int oldY) {
     player->y = py;
     if (squeezed) {
         player->stepFlag = 0;
-        player->state = playerFallen;
+        player->state = stageSlots.playerFallen;
     }
 }
 
@@ -51,7 +52,7 @@ void blockRising(int index) {
 
     // A lift stands still while the player is being destroyed or has fallen out.
     const bool playerDown =
-        player && (player->state == playerDestroyed || player->state == playerFallen);
+        player && (playerIn(stageSlots.playerDestroyed) || playerIn(stageSlots.playerFallen));
     block.vy = playerDown ? 0 : -2;
     block.y += block.vy;
     if (boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&

@@ -2,7 +2,8 @@
 // blocks into it. The player floats in it (a press of the jump button lifts it a little, and
 // falling water carries it along); crates and other blocks are held and sink one pixel per frame;
 // only the heavy weight falls through unhindered.
-#include "game/player.h"
+#include "stage/player_record.h"
+#include "stage/stage_slots.h"
 #include "input/input.h"
 #include "stage/blocks_internal.h"
 #include "stage/collision.h"

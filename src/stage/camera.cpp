@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "stage/collision.h"
-#include "game/player.h"
+#include "stage/player_record.h"
 #include "stage/world.h"
 
 std::unique_ptr<Camera> camera;

@@ -3,7 +3,7 @@
 // slots is busy the new puff is simply not raised.
 #include "stage/effects.h"
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "stage/camera.h"
 #include "stage/world.h"
 

@@ -1,13 +1,13 @@
 # Sources of the stage subsystem.
-list(APPEND YOMOGI_SOURCES)
 list(APPEND YOMOGI_SOURCES
+  src/stage/stage_slots.cpp
+  src/stage/player_record.cpp
+  src/stage/player_movement.cpp
   src/stage/camera.cpp
   src/stage/effects.cpp
   src/stage/stage.cpp
   src/stage/stars.cpp
   src/stage/turning.cpp
-)
-list(APPEND YOMOGI_SOURCES
   src/stage/collision.cpp
   src/stage/world_files.cpp
   src/stage/world_files_sheets.cpp

@@ -1,15 +1,13 @@
 // The stage: the room reset, one frame of play, one frame of drawing, and the end of a world.
 #include "stage/stage.h"
 
-#include "app/app.h"
-#include "game/cells.h"
-#include "game/game.h"
-#include "game/player.h"
+#include "frame/frame.h"
 #include "input/input.h"
-#include "result/result.h"
 #include "stage/blocks.h"
 #include "stage/camera.h"
 #include "stage/effects.h"
+#include "stage/player_record.h"
+#include "stage/stage_slots.h"
 #include "stage/stars.h"
 #include "stage/turning.h"
 #include "stage/world.h"
@@ -22,15 +20,15 @@ void resetRoom(int roomIndex) {
     room.turnAngle = 0;
     room.orientation = 0;
     room.turnCount = 0;
-    setupCells(roomIndex);
+    if (stageSlots.setupCells) stageSlots.setupCells(roomIndex);
     placeBlocks(roomIndex);
-    placePlayer();
+    if (stageSlots.placePlayer) stageSlots.placePlayer();
 }
 
 void requestRoomRestart() {
-    if (!pressed(kButtonRestart) || world.roomRestartPending != 0 || !player || player->state != playerNormal)
+    if (!pressed(kButtonRestart) || world.roomRestartPending != 0 || !playerIn(stageSlots.playerNormal))
         return;
-    results.resultPhase = 3;
+    if (stageSlots.closeShownPanel) stageSlots.closeShownPanel();
     world.roomRestartPending = 1;
     if (!app.overlayStep) app.overlayStep = startFade;
 }
@@ -43,9 +41,9 @@ void updateStage() {
         return;
     }
     startTurnIfAsked();
-    runCells();
+    if (stageSlots.runCells) stageSlots.runCells();
     stepBlocks();
-    stepPlayer();
+    if (stageSlots.stepPlayer) stageSlots.stepPlayer();
     stepEffects();
 }
 
@@ -84,14 +82,14 @@ void drawStage() {
     }
     if (b.mode == 1) drawBackdropPicture(b.castle.get(), b.castleX + cx / 8, b.castleY + cy / 8);
     drawGearFrames();
-    drawOtherRoomCells();
+    if (stageSlots.drawOtherRoomCells) stageSlots.drawOtherRoomCells();
     if (currentRoomRef().turnState != 0) {
         drawTurnSnapshot();
         drawBlocks(3, kBlockLayersFull, app.backBuffer.get());
     } else {
-        drawCurrentRoomCells(2, app.backBuffer.get());
+        if (stageSlots.drawCurrentRoomCells) stageSlots.drawCurrentRoomCells(2, app.backBuffer.get());
         drawBlocks(2, kBlockLayersFull, app.backBuffer.get());
-        drawPlayer(2, app.backBuffer.get());
+        if (stageSlots.drawPlayer) stageSlots.drawPlayer(2, app.backBuffer.get());
         drawBlocks(2, kBlockLayersOverlay, app.backBuffer.get());
     }
     drawEffects();
@@ -100,15 +98,15 @@ void drawStage() {
 void endStage() {
     // The records are kept even when the world is abandoned; a score file that cannot be written
     // leaves the old one in place.
-    if (world.loaded || !world.rooms.empty()) writeScoreFile(game.currentWorld);
-    freeCells();
+    if ((world.loaded || !world.rooms.empty()) && stageSlots.writeScoreFile) stageSlots.writeScoreFile();
+    if (stageSlots.freeCells) stageSlots.freeCells();
     for (Room& room : world.rooms) {
         room.blocks.clear();
         room.blocks.shrink_to_fit();
         room.blockCount = 0;
     }
     for (SurfacePtr& sheet : world.blockSheets) releaseSurface(sheet);
-    freePlayer();
+    player.reset();
     releaseSurface(world.effectSheet);
     world.effects.clear();
     world.effects.shrink_to_fit();

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "gfx/surface.h"
 #include "stage/world.h"
 

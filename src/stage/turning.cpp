@@ -5,19 +5,19 @@
 
 #include <vector>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "audio/audio.h"
-#include "game/cells.h"
-#include "game/player.h"
 #include "input/input.h"
 #include "stage/blocks.h"
 #include "stage/collision.h"
 #include "stage/camera.h"
+#include "stage/player_record.h"
+#include "stage/stage_slots.h"
 #include "stage/world.h"
 
 void startTurnIfAsked() {
     Room& room = currentRoomRef();
-    if (room.turnState != 0 || !player || player->contact != 5 || player->state != playerNormal) return;
+    if (room.turnState != 0 || !playerIn(stageSlots.playerNormal) || player->contact != 5) return;
     int direction = 0;
     if (pressed(kButtonTurnLeft))
         direction = 1;
@@ -47,9 +47,9 @@ static void takeSnapshot(Room& room) {
     const int w = room.width * kCellSize, h = room.height * kCellSize;
     world.turnSnapshot = createSurface(w, h);
     drawRectangle(world.turnSnapshot.get(), 0, 0, w, h, 1, kMagenta);
-    drawCurrentRoomCells(1, world.turnSnapshot.get());
+    if (stageSlots.drawCurrentRoomCells) stageSlots.drawCurrentRoomCells(1, world.turnSnapshot.get());
     drawBlocks(1, kBlockLayersFull, world.turnSnapshot.get());
-    drawPlayer(1, world.turnSnapshot.get());
+    if (stageSlots.drawPlayer) stageSlots.drawPlayer(1, world.turnSnapshot.get());
     drawBlocks(1, kBlockLayersOverlay, world.turnSnapshot.get());
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app.h"
 #include "base/json_writer.h"
 #include "game/game_scene.h"
 #include "game/play_state.h"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gfx_support.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -95,6 +96,24 @@ TEST_F(LoadingDeathTest, MissingOrBrokenFileEndsTheProgramWithAMessage) {
     std::string broken = (dir / "broken.bmp").string();
     std::ofstream(broken) << "BM this is not a picture";
     EXPECT_EXIT(loadSurface(broken.c_str()), ::testing::ExitedWithCode(1), "broken.bmp");
+}
+
+// The fatal ending goes through the platform's handler, so a test can catch it in-process.
+struct FatalEnding {};
+[[noreturn]] void throwFatal() { throw FatalEnding{}; }
+
+TEST_F(Loading, FatalFaultGoesThroughTheProgramsHandler) {
+    PlatformHandlers handlers;
+    handlers.fatalError = throwFatal;
+    platformSetHandlers(handlers);
+    const std::string missing = (dir / "no_such.bmp").string();
+    ::testing::internal::CaptureStderr();
+    EXPECT_THROW(loadSurface(missing.c_str()), FatalEnding);
+    const std::string message = ::testing::internal::GetCapturedStderr();
+    platformSetHandlers(PlatformHandlers{});
+    // The message came first, naming the picture, in the error box's words.
+    EXPECT_NE(message.find("[error]"), std::string::npos) << message;
+    EXPECT_NE(message.find("no_such.bmp"), std::string::npos) << message;
 }
 
 }  // namespace

@@ -72,26 +72,26 @@ TEST_F(ProgressFiles, SaveFileReadsItsThreeNumbers) {
 
 TEST_F(ProgressFiles, FirstClearOfTheLastRoomUnlocksOnlyTheNextWorld) {
     write("data/save.txt", "2 5 2");
-    game.currentWorld = 2;
+    world.number = 2;
     runFirstClear(2);
     EXPECT_EQ(read("data/save.txt"), "3 5 3");
     // The same clear in an older world changes nothing.
     write("data/save.txt", "2 5 2");
-    game.currentWorld = 1;
+    world.number = 1;
     runFirstClear(2);
     EXPECT_EQ(read("data/save.txt"), "2 5 2");
     // Not the last room: nothing.
-    game.currentWorld = 2;
+    world.number = 2;
     runFirstClear(1);
     EXPECT_EQ(read("data/save.txt"), "2 5 2");
     // The last world opens nothing.
     write("data/save.txt", "4 5 4");
-    game.currentWorld = 4;
+    world.number = 4;
     runFirstClear(2);
     EXPECT_EQ(read("data/save.txt"), "4 5 4");
     // Without a save file nothing is written.
     std::filesystem::remove("data/save.txt");
-    game.currentWorld = 2;
+    world.number = 2;
     runFirstClear(2);
     EXPECT_FALSE(std::filesystem::exists("data/save.txt"));
 }
@@ -153,7 +153,7 @@ TEST_F(ProgressFiles, BadClearedMapsLeaveEverythingAsItWas) {
 }
 
 TEST_F(ProgressFiles, EndingNeedsEveryRoomClearedAndTheNamedWorld) {
-    game.currentWorld = 4;
+    world.number = 4;
     for (Room& room : world.rooms) room.bestMoves = 10;
     EXPECT_EQ(endingReached(), 0);  // no ending file: no world leads to the credits
     write("map/ending.txt", "4");
@@ -161,6 +161,6 @@ TEST_F(ProgressFiles, EndingNeedsEveryRoomClearedAndTheNamedWorld) {
     world.rooms[0].bestMoves = 999;
     EXPECT_EQ(endingReached(), 0);
     world.rooms[0].bestMoves = 1;
-    game.currentWorld = 3;
+    world.number = 3;
     EXPECT_EQ(endingReached(), 0);
 }

@@ -11,6 +11,7 @@
 #include "audio/audio.h"
 #include "game/companions.h"
 #include "game/game.h"
+#include "game/play_state.h"
 #include "input/input.h"
 #include "result/result.h"
 #include "stage/world.h"
@@ -34,11 +35,13 @@ protected:
         std::filesystem::current_path(dir);
         game = GameState{};
         clearResultRecord();
+        fillStageSlots();
         audio = AudioState{};
         for (Button& b : input.buttons) b.state = 0;
         results.texts.clear();
         results.images.clear();
         companions.shelly = Shelly{};
+        world.number = 0;
         makeWorld(3);
     }
     void TearDown() override {

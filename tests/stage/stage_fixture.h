@@ -10,6 +10,7 @@
 #include "app/app.h"
 #include "audio/audio.h"
 #include "game/game.h"
+#include "game/play_state.h"
 #include "result/result.h"
 #include "game/player.h"
 #include "input/input.h"
@@ -103,6 +104,7 @@ protected:
         audio = AudioState{};
         game = GameState{};
         clearResultRecord();
+        fillStageSlots();
     }
     void TearDown() override {
         clearWorld();

@@ -4,7 +4,7 @@
 //   CONTENT_DIR/map/**   ->  GAME_DIR/map/**
 // A character without a Shift-JIS form stops the build instead of silently becoming "?", so a
 // typo in a source never reaches the game as a broken glyph.
-#include "text/sjis.h"
+#include "base/sjis.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,8 @@
 # datagen: the data scripts of content/data and the worlds of content/map, authored in UTF-8,
 # converted to the Shift-JIS files of the game directory.
-add_executable(datagen tools/datagen/datagen.cpp src/text/sjis.cpp)
-target_include_directories(datagen PRIVATE ${CMAKE_SOURCE_DIR}/src)
+add_executable(datagen tools/datagen/datagen.cpp)
+target_link_libraries(datagen PRIVATE yomogi_base)
+yomogi_target_options(datagen)
 set_target_properties(datagen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
 file(GLOB_RECURSE YOMOGI_DATA_SOURCES CONFIGURE_DEPENDS

@@ -1,7 +1,7 @@
 // How the player moves against the room: one axis at a time, pushed out of wall cells and out of
 // the solid blocks, telling each block it strikes from which side (spikes, springs and hazards
 // act on that).
-#include "game/player.h"
+#include "stage/player_record.h"
 #include "stage/blocks.h"
 #include "stage/collision.h"
 #include "stage/world.h"

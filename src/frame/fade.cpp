@@ -1,6 +1,6 @@
 // The screen fade that scenes change over with: the screen darkens by 2 % a frame to black,
 // holds there for one frame with fadeState 1 (the moment scenes switch), then clears again.
-#include "app/app.h"
+#include "frame/frame.h"
 
 void startFade() {
     app.fadeLevel = 0;
