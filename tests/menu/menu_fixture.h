@@ -63,7 +63,6 @@ protected:
     // Sets a button's state for the next step, as the poll would.
     static void press(int button) { input.buttons[button].state = 2; }
     static void release(int button) { input.buttons[button].state = 1; }
-    static void holdDown(int button) { input.buttons[button].state = 3; }
     static void clearButtons() {
         for (Button& b : input.buttons) b.state = 0;
     }
