@@ -31,6 +31,27 @@ void paintStrip(Surface* work, const Surface* mask, int column, int width) {
     }
 }
 
+// The picture's regions lie side by side in the one work surface and never overlap, so they are
+// copied row by row within it (a copy through the blits would first duplicate the whole surface).
+void copyRegion(Surface* work, int fromX, int fromY, int toX, int toY) {
+    if (work->width < kBX + kPictureW || work->height < kAY + kPictureH) return;
+    for (int y = 0; y < kPictureH; ++y) {
+        const uint32_t* from = work->row(fromY + y) + fromX;
+        std::copy(from, from + kPictureW, work->row(toY + y) + toX);
+    }
+}
+
+// B over C, leaving out the brush's colour: the picture stays where the strokes have been.
+void coverUnpainted(Surface* work) {
+    if (work->width < kBX + kPictureW || work->height < kBY + kPictureH) return;
+    const uint32_t key = colourToPixel(kStrokeKey);
+    for (int y = 0; y < kPictureH; ++y) {
+        const uint32_t* strokes = work->row(kBY + y) + kBX;
+        uint32_t* result = work->row(kCY + y) + kCX;
+        for (int x = 0; x < kPictureW; ++x) result[x] = strokes[x] == key ? result[x] : strokes[x];
+    }
+}
+
 void paintStroke(TitleState& t) {
     const int i = static_cast<int>(t.brushProgress / 6.25);
     const int within = t.brushProgress - static_cast<int>(i * 6.25);
@@ -53,9 +74,9 @@ void paintPicture(int scrollTop) {
         fillBlack(work, kBX, kBY, kPictureW, kPictureH);
     }
     if (t.pictureFade == 0 && t.brushProgress < 100) t.brushProgress += 1;
-    copyBlit(work, kCX, kCY, kPictureW, kPictureH, work, kAX, kAY);
+    copyRegion(work, kAX, kAY, kCX, kCY);
     if (t.brushProgress < 100) paintStroke(t);
-    transparentBlit(work, kCX, kCY, kPictureW, kPictureH, work, kBX, kBY, kPictureW, kPictureH, kStrokeKey);
+    coverUnpainted(work);
     Surface* screen = app.backBuffer.get();
     if (t.pictureFade != 0) {
         blendBlit(screen, 314, scrollTop + 168, kPictureW, kPictureH, work, kCX, kCY, kPictureW, kPictureH,
