@@ -13,14 +13,6 @@
 
 namespace {
 
-// Per-channel saturating sum of two packed pixels, min(255, a + b) in every byte, computed on
-// the whole 32-bit words at once.
-inline uint32_t addSaturated(uint32_t a, uint32_t b) {
-    uint32_t carry = ((a & b) + (((a ^ b) >> 1) & 0x7F7F7F7Fu)) & 0x80808080u;
-    uint32_t mask = (carry << 1) - (carry >> 7);
-    return ((a + b) - mask) | mask;
-}
-
 // The colour-keyed mix: every channel becomes trunc(s * p + d * q) with p = percent / 100 and
 // q = 1 - p held in single precision. Each product is rounded to single precision before the
 // sum, so the products can be looked up from a table of the 256 channel values.
@@ -76,7 +68,9 @@ void blendBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, int
     }
 
     if (key == kKeyAdditive) {
-        mixRows(dst, src, plan, addSaturated);
+        forEachPlannedRow(dst, src, plan, [&plan](uint32_t* out, const uint32_t* in) {
+            additiveRow(out, in, plan.cols);
+        });
         return;
     }
 

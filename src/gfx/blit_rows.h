@@ -43,6 +43,19 @@ inline void colourRow(uint32_t* __restrict out, const uint32_t* __restrict in, i
     for (int i = 0; i < n; ++i) out[i] = in[i] & 0xFFFFFFu;
 }
 
+// The additive mix: every byte of the pixel, the fourth included, becomes min(255, s + d). The
+// light's rule is written on whole words, carry = ((s & d) + (((s ^ d) >> 1) & 0x7F7F7F7F)) &
+// 0x80808080, mask = (carry << 1) - (carry >> 7), ((s + d) - mask) | mask; that gives exactly
+// these bytes, and byte by byte the compiler uses the processor's own saturating add.
+inline void additiveRow(uint32_t* __restrict out, const uint32_t* __restrict in, int n) {
+    const auto* s = reinterpret_cast<const uint8_t*>(in);
+    auto* d = reinterpret_cast<uint8_t*>(out);
+    for (int i = 0; i < 4 * n; ++i) {
+        const unsigned sum = unsigned{s[i]} + d[i];
+        d[i] = static_cast<uint8_t>(sum > 255 ? 255 : sum);
+    }
+}
+
 // The constant-opacity mix of a row, byte by byte: every channel x = s * a + d * (255 - a) is at
 // most 255 * 255, so it fits a 16-bit lane, and x / 255 by a constant is an exact multiply and
 // shift the compiler can widen. The fourth byte is mixed too and then cleared.

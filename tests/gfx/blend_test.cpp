@@ -250,6 +250,25 @@ TEST_F(Blend, ConstantOpacityRowsMatchThePixelMixForEveryPair) {
     }
 }
 
+// The additive row against the light's rule on whole words, for every pair of byte values in
+// every byte of the pixel.
+TEST_F(Blend, AdditiveRowIsTheWordRuleForEveryPair) {
+    std::vector<uint32_t> src(65536), out(65536);
+    for (uint32_t s = 0; s < 256; ++s)
+        for (uint32_t d = 0; d < 256; ++d) {
+            src[s * 256 + d] = (s << 24) | (d << 16) | ((s ^ 0x5A) << 8) | (255 - d);
+            out[s * 256 + d] = (d << 24) | (s << 16) | (((d * 7) & 0xFF) << 8) | (255 - s);
+        }
+    const std::vector<uint32_t> base = out;
+    additiveRow(out.data(), src.data(), static_cast<int>(out.size()));
+    for (size_t i = 0; i < out.size(); ++i) {
+        const uint32_t a = src[i], b = base[i];
+        const uint32_t carry = ((a & b) + (((a ^ b) >> 1) & 0x7F7F7F7Fu)) & 0x80808080u;
+        const uint32_t mask = (carry << 1) - (carry >> 7);
+        ASSERT_EQ(out[i], ((a + b) - mask) | mask) << std::hex << a << " + " << b;
+    }
+}
+
 // The blend blit's mixes on random rectangles, stretched and clipped, in both display modes,
 // against the rules pixel by pixel.
 TEST_F(Blend, MixesMatchThePixelRulesOnRandomRectangles) {
