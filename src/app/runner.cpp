@@ -17,6 +17,7 @@
 #include "app/runner_script.h"
 #include "app/startup.h"
 #include "app/trace.h"
+#include "base/atomic_file.h"
 #include "game/game.h"
 #include "platform/platform.h"
 
@@ -27,7 +28,7 @@ namespace {
 struct RunnerState {
     InputScript script;
     bool scripted = false;
-    std::FILE* trace = nullptr;
+    AtomicFile trace;
     ScriptRecorder recorder;
     bool recording = false;
     long frame = 0;
@@ -83,13 +84,7 @@ void findGameDirectory(const char* argv0) {
 
 void writeRecord() {
     if (!state.recording) return;
-    std::string temporary = runner.recordFile + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    std::string text = state.recorder.text();
-    bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (file) written = (std::fclose(file) == 0) && written;
-    if (!written || std::rename(temporary.c_str(), runner.recordFile.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    if (!writeFileAtomically(runner.recordFile, state.recorder.text())) {
         std::fprintf(stderr, "yomogi: cannot write %s\n", runner.recordFile.c_str());
     }
     state.recording = false;
@@ -128,10 +123,10 @@ void beforeFrame() {
 }
 
 void afterFrame() {
-    if (state.trace) {
+    if (state.trace.isOpen()) {
         std::string line = traceLine(state.frame);
         line += '\n';
-        std::fwrite(line.data(), 1, line.size(), state.trace);
+        state.trace.write(line);
     }
     for (const ShotRequest& shot : runner.shots) {
         if (shot.frame == state.frame && !platformSaveFrame(shot.file.c_str())) {
@@ -143,9 +138,8 @@ void afterFrame() {
 }
 
 void beforeExit() {
-    if (state.trace) {
-        std::fclose(state.trace);
-        state.trace = nullptr;
+    if (state.trace.isOpen() && !state.trace.commit()) {
+        std::fprintf(stderr, "yomogi: cannot write the trace %s\n", runner.traceFile.c_str());
     }
     writeRecord();
 }
@@ -159,8 +153,6 @@ void makeAbsolute(std::string& path) {
 }
 
 }  // namespace
-
-long runnerFrame() { return state.frame; }
 
 bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& out, std::string& error) {
     out = RunnerOptions{};
@@ -247,15 +239,14 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& out, s
         }
         state.scripted = true;
     }
-    if (!runner.traceFile.empty()) {
-        state.trace = std::fopen(runner.traceFile.c_str(), "wb");
-        if (!state.trace) fail("cannot write the trace " + runner.traceFile + ": " + std::strerror(errno));
-    }
     if (!runner.recordFile.empty()) {
         std::FILE* probe = std::fopen(runner.recordFile.c_str(), "ab");
         if (!probe) fail("cannot write the record " + runner.recordFile + ": " + std::strerror(errno));
         std::fclose(probe);
         state.recording = true;
+    }
+    if (!runner.traceFile.empty()) {
+        if (!state.trace.open(runner.traceFile)) fail("cannot write the trace " + runner.traceFile + ": " + std::strerror(errno));
     }
     if (!platformOpen(runner.headless ? Backend::Headless : Backend::Sdl)) {
         beforeExit();

@@ -37,6 +37,3 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& out, s
 // Ends the process with this status after completing the runner's files and releasing the
 // platform (a world that cannot be loaded under --world ends with 2).
 [[noreturn]] void exitWithStatus(int code);
-
-// The frame number of the runner's count (1 for the first frame run).
-long runnerFrame();

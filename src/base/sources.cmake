@@ -2,4 +2,6 @@
 list(APPEND YOMOGI_BASE_SOURCES
   src/base/json_writer.cpp
   src/base/sjis.cpp
+  src/base/atomic_file.cpp
+  src/base/data_reader.cpp
 )

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "base/atomic_file.h"
 #include "base/pixels.h"
 #include "platform/platform.h"
 
@@ -176,15 +177,19 @@ bool platformSaveBitmap(const char* path, const Surface& in, int width, int heig
         }
     }
     SDL_UnlockSurface(picture.get());
-    // A new file beside the old one, renamed over it only when it is complete.
-    std::string temporary = std::string(path) + ".tmp";
-    if (SDL_SaveBMP(picture.get(), temporary.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    // SDL encodes the file in memory (headers of at most 138 bytes, then padded rows); the atomic
+    // writer puts it in place whole.
+    const size_t rowBytes = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
+    std::vector<uint8_t> file(138 + rowBytes * static_cast<size_t>(height) + 1024);
+    SDL_RWops* memory = SDL_RWFromMem(file.data(), static_cast<int>(file.size()));
+    if (!memory) return false;
+    if (SDL_SaveBMP_RW(picture.get(), memory, 0) != 0) {
+        SDL_RWclose(memory);
         return false;
     }
-    if (std::rename(temporary.c_str(), path) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    const Sint64 length = SDL_RWtell(memory);
+    SDL_RWclose(memory);
+    if (length <= 0) return false;
+    return writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(file.data()),
+                                                      static_cast<size_t>(length)));
 }

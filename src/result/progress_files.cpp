@@ -8,20 +8,15 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
+#include "base/atomic_file.h"
+#include "base/data_reader.h"
 #include "result/result.h"
 #include "stage/blocks.h"
 #include "stage/stage_slots.h"
 #include "stage/world.h"
+#include "stage/world_files.h"
 
 namespace {
-
-std::string worldPath(int worldNumber, const char* name) {
-    char path[64];
-    std::snprintf(path, sizeof path, "map/%03d/%s", worldNumber, name);
-    return path;
-}
 
 // A cleared map read whole before anything is written: every room's header and codes.
 struct ClearedMap {
@@ -30,33 +25,21 @@ struct ClearedMap {
 };
 
 bool readClearedMap(const std::string& path, ClearedMap& map) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file) return false;
-    bool complete = true;
+    DataReader file;
+    if (!file.open(path)) return false;
     for (const Room& room : world.rooms) {
         int x = 0, y = 0, width = 0, height = 0;
-        if (std::fscanf(file, "%d %d %d %d", &x, &y, &width, &height) != 4) {
-            complete = false;
-            break;
-        }
+        if (!file.number(x) || !file.number(y) || !file.number(width) || !file.number(height)) return false;
         // A cleared map keeps every room's size: the rooms in memory cannot change shape.
-        if (width != room.width || height != room.height) {
-            complete = false;
-            break;
-        }
+        if (width != room.width || height != room.height) return false;
         map.headers.insert(map.headers.end(), {x, y, width, height});
         std::vector<int> grid(static_cast<size_t>(width) * height);
         for (int& code : grid) {
-            if (std::fscanf(file, "%d", &code) != 1) {
-                complete = false;
-                break;
-            }
+            if (!file.number(code)) return false;
         }
-        if (!complete) break;
         map.grids.push_back(std::move(grid));
     }
-    std::fclose(file);
-    return complete;
+    return true;
 }
 
 std::string mapText(const ClearedMap& map) {
@@ -114,7 +97,7 @@ void replaceMap(int clearedRoom) {
     // A cleared map that is missing, ends early or changes a room's size is not used: the map
     // file and the rooms in memory stay exactly as they were.
     if (!readClearedMap(worldPath(world.number, name), map)) return;
-    if (!writeFileAtomically(worldPath(world.number, "map.txt").c_str(), mapText(map))) return;
+    if (!writeFileAtomically(worldPath(world.number, "map.txt"), mapText(map))) return;
     for (size_t r = 0; r < map.grids.size(); ++r) {
         Room& room = world.rooms[r];
         const bool blocksChanged = countBlocks(room) != [&] {
@@ -137,21 +120,6 @@ void replaceMap(int clearedRoom) {
 
 }  // namespace
 
-bool writeFileAtomically(const char* path, const std::string& content) {
-    const std::string temporary = std::string(path) + ".new";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) return false;
-    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    written = std::fflush(file) == 0 && written;
-    written = fsync(fileno(file)) == 0 && written;
-    written = std::fclose(file) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 bool writeScoreFile(int worldNumber) {
     std::string text;
     char line[64];
@@ -159,16 +127,13 @@ bool writeScoreFile(int worldNumber) {
         std::snprintf(line, sizeof line, "%03d %03d %03d\n", room.par, room.bestMoves, room.bestRank);
         text += line;
     }
-    return writeFileAtomically(worldPath(worldNumber, "score.txt").c_str(), text);
+    return writeFileAtomically(worldPath(worldNumber, "score.txt"), text);
 }
 
 bool readSaveFile(int& cursor, int& positions, int& unlocked) {
-    std::FILE* file = std::fopen("data/save.txt", "r");
-    if (!file) return false;
+    DataReader file;
     int a = 0, b = 0, c = 0;
-    const bool complete = std::fscanf(file, "%d %d %d", &a, &b, &c) == 3;
-    std::fclose(file);
-    if (!complete) return false;
+    if (!file.open("data/save.txt") || !file.number(a) || !file.number(b) || !file.number(c)) return false;
     cursor = a;
     positions = b;
     unlocked = c;
@@ -188,11 +153,9 @@ void runFirstClear(int clearedRoom) {
 int endingReached() {
     for (const Room& room : world.rooms)
         if (room.bestMoves == 999) return 0;
-    std::FILE* file = std::fopen("map/ending.txt", "r");
-    // Without an ending file no world leads to the credits.
-    if (!file) return 0;
+    DataReader file;
     int endingWorld = -1;
-    const bool read = std::fscanf(file, "%d", &endingWorld) == 1;
-    std::fclose(file);
-    return read && endingWorld == world.number ? 1 : 0;
+    // Without an ending file no world leads to the credits.
+    if (!file.open("map/ending.txt") || !file.number(endingWorld)) return 0;
+    return endingWorld == world.number ? 1 : 0;
 }

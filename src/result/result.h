@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/atomic_file.h"
 #include "gfx/surface.h"
 #include "stage/world.h"
 
@@ -87,6 +88,3 @@ int endingReached();
 // data/save.txt: world-select cursor, number of world positions, highest unlocked world. False
 // when the file is missing or holds fewer than three numbers.
 bool readSaveFile(int& cursor, int& positions, int& unlocked);
-// Replaces path by content without ever leaving a half-written file: the content goes into a new
-// file beside it, is flushed to the disk and renamed over the old one.
-bool writeFileAtomically(const char* path, const std::string& content);

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
+
+#include "base/data_reader.h"
 
 #include "audio/audio.h"
 #include "input/input.h"
@@ -16,15 +19,17 @@ namespace {
 // arithmetic can overflow whatever the file holds.
 int sane(int value) { return std::clamp(value, -10000, 10000); }
 
-bool readEntry(std::FILE* file, TextItem& entry) {
-    char word[256] = {};
+// An entry: its text (one word of at most 255 bytes; the rest of a longer word is read as what
+// follows it), position, size and glyph width.
+bool readEntry(DataReader& file, TextItem& entry) {
+    std::string_view word;
     int x = 0, y = 0, width = 0, height = 0, glyphWidth = 0;
-    if (std::fscanf(file, "%255s", word) != 1) return false;
-    if (std::fscanf(file, "%d %d", &x, &y) != 2) return false;
-    if (std::fscanf(file, "%d %d", &width, &height) != 2) return false;
-    if (std::fscanf(file, "%d", &glyphWidth) != 1) return false;
-    std::memcpy(entry.text, word, sizeof entry.text);
-    entry.text[sizeof entry.text - 1] = '\0';
+    if (!file.word(word, sizeof entry.text - 1) || !file.number(x) || !file.number(y) || !file.number(width) ||
+        !file.number(height) || !file.number(glyphWidth))
+        return false;
+    const size_t length = std::min(word.size(), sizeof entry.text - 1);
+    std::memcpy(entry.text, word.data(), length);
+    entry.text[length] = '\0';
     entry.x = sane(x);
     entry.y = sane(y);
     entry.width = sane(width);
@@ -53,14 +58,13 @@ bool lastRoomCleared() {
 // read empty: the menu still works, it just shows nothing for them.
 void readResultScript(const char* path, std::vector<TextItem>& entries) {
     entries.assign(2, TextItem{});
-    std::FILE* file = std::fopen(path, "r");
-    if (!file) return;
+    DataReader file;
+    if (!path || !file.open(path)) return;
     for (TextItem& entry : entries) {
         TextItem read;
         if (!readEntry(file, read)) break;
         entry = read;
     }
-    std::fclose(file);
 }
 
 void selectMenuEntry(int index) {

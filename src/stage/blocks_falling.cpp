@@ -33,47 +33,10 @@ bool comesDownOnPlayer(Block& block, int oldY, Crush crush) {
 }
 
 void fall(int index, const Fall& rule) {
-    Room& room = currentRoomRef();
+    const int oldY = blocks::at(index).y;
+    blocks::fallOntoWhatIsBelow(index, rule.gravity, rule.maxSpeed, 0, blocks::meetsSolid);
+    blocks::moveSideways(index, blocks::meetsSolid, false);
     Block& block = blocks::at(index);
-    const int n = static_cast<int>(room.blocks.size());
-    const int oldY = block.y;
-
-    block.vy += rule.gravity;
-    if (block.vy > rule.maxSpeed) block.vy = rule.maxSpeed;
-    block.y += block.vy;
-    if (boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&
-        collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
-                         kAxisVertical)) {
-        blocks::refreshWorldPosition(block, room);
-        blocks::dustOnLanding(block, 0);
-        block.vy = 0;
-    }
-    for (int j = 0; j < n; ++j) {
-        if (j == index) continue;
-        const Block& other = room.blocks[static_cast<size_t>(j)];
-        if (blockIsPassable(other)) continue;
-        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
-                                        kBlockSize, kBlockSize, kAxisVertical);
-        if (code == kContactFromBelow || code == kContactLanded) {
-            blocks::dustOnLanding(block, 0);
-            block.vy = 0;
-        }
-    }
-
-    block.x += block.vx;
-    if (boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&
-        collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
-                         kAxisHorizontal))
-        block.vx = 0;
-    for (int j = 0; j < n; ++j) {
-        if (j == index) continue;
-        const Block& other = room.blocks[static_cast<size_t>(j)];
-        if (blockIsPassable(other)) continue;
-        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
-                                        kBlockSize, kBlockSize, kAxisHorizontal);
-        if (code == kContactLeft || code == kContactRight) block.vx = 0;
-    }
-
     if (rule.crush != Crush::None && comesDownOnPlayer(block, oldY, rule.crush)) {
         blocks::dustOnLanding(block, 0);
         block.vy = 0;
@@ -97,7 +60,8 @@ void blockGhostFalling(int index) { fall(index, {1, 10, Crush::None}); }
 
 // A sticky block falls until it comes to rest next to another sticky block; from then on the
 // two are joined and stay where they are, whichever way the room is turned, until the room is
-// reset. It is the one block that collides with arrows and liquid too.
+// reset. It is the one block that collides with arrows and liquid too, and the one that meets
+// the walls even outside its room; its loops join as they push, so they stay written out.
 void blockSticky(int index) {
     Room& room = currentRoomRef();
     Block& block = blocks::at(index);
@@ -115,8 +79,7 @@ void blockSticky(int index) {
     for (int j = 0; j < n; ++j) {
         if (j == index) continue;
         Block& other = room.blocks[static_cast<size_t>(j)];
-        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
-                                        kBlockSize, kBlockSize, kAxisVertical);
+        const int code = blocks::pushOutOf(block, other, kAxisVertical);
         if (code == kContactFromBelow || code == kContactLanded) {
             if (other.perFrame == blockSticky) joinSticky(block, other);
             block.vy = 0;
@@ -134,8 +97,7 @@ void blockSticky(int index) {
     for (int j = 0; j < n; ++j) {
         if (j == index) continue;
         Block& other = room.blocks[static_cast<size_t>(j)];
-        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
-                                        kBlockSize, kBlockSize, kAxisHorizontal);
+        const int code = blocks::pushOutOf(block, other, kAxisHorizontal);
         if (code == kContactLeft || code == kContactRight) block.vx = 0;
         if (boxesOverlap(block.x, block.y - 1, kBlockSize, kBlockSize + 2, other.x, other.y,
                          kBlockSize, kBlockSize) &&

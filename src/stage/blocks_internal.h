@@ -2,6 +2,7 @@
 #pragma once
 
 #include "stage/blocks.h"
+#include "stage/collision.h"
 #include "stage/effects.h"
 #include "stage/world.h"
 
@@ -19,5 +20,69 @@ inline void refreshWorldPosition(Block& block, const Room& room) {
 inline void dustOnLanding(const Block& block, int kind) {
     if (block.vy > 5) spawnEffect(block.worldX - 8, block.worldY - 8, kind);
 }
+
+// Pushes a block that lies in its room out of the wall cells along one axis; true when it was
+// pushed. A block outside the room (carried out by a turn) meets no wall.
+inline bool pushOutOfWalls(Block& block, const Room& room, int axis) {
+    return boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&
+           collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width, axis);
+}
+
+// Pushes the block out of another along one axis and names the side that struck.
+inline int pushOutOf(Block& block, const Block& other, int axis) {
+    return resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y, kBlockSize,
+                          kBlockSize, axis);
+}
+
+// The fall of a crate, a weight, a ghost block and liquid: gravity up to its top speed, down by
+// vy, then out of the walls and out of every block it meets; whatever stops it raises a puff of
+// dustKind when it came down fast. meets(other) says which blocks it cannot fall through.
+template <typename Meets>
+void fallOntoWhatIsBelow(int index, int gravity, int maxSpeed, int dustKind, Meets meets) {
+    Room& room = currentRoomRef();
+    Block& block = at(index);
+    block.vy += gravity;
+    if (block.vy > maxSpeed) block.vy = maxSpeed;
+    block.y += block.vy;
+    if (pushOutOfWalls(block, room, kAxisVertical)) {
+        refreshWorldPosition(block, room);
+        dustOnLanding(block, dustKind);
+        block.vy = 0;
+    }
+    const int n = static_cast<int>(room.blocks.size());
+    for (int j = 0; j < n; ++j) {
+        const Block& other = room.blocks[static_cast<size_t>(j)];
+        if (j == index || !meets(other)) continue;
+        const int code = pushOutOf(block, other, kAxisVertical);
+        if (code == kContactFromBelow || code == kContactLanded) {
+            dustOnLanding(block, dustKind);
+            block.vy = 0;
+        }
+    }
+}
+
+// The sideways move every moving block makes after its vertical one: across by vx, out of the
+// walls and out of the blocks it meets, stopping (vx = 0) at whatever it strikes. A lift stops
+// looking at the first block it strikes (firstOnly); the others push out of every one.
+template <typename Meets>
+void moveSideways(int index, Meets meets, bool firstOnly) {
+    Room& room = currentRoomRef();
+    Block& block = at(index);
+    block.x += block.vx;
+    if (pushOutOfWalls(block, room, kAxisHorizontal)) block.vx = 0;
+    const int n = static_cast<int>(room.blocks.size());
+    for (int j = 0; j < n; ++j) {
+        const Block& other = room.blocks[static_cast<size_t>(j)];
+        if (j == index || !meets(other)) continue;
+        const int code = pushOutOf(block, other, kAxisHorizontal);
+        if (code == kContactLeft || code == kContactRight) {
+            block.vx = 0;
+            if (firstOnly) break;
+        }
+    }
+}
+
+// Solid blocks meet every block but arrows and liquid.
+inline bool meetsSolid(const Block& other) { return !blockIsPassable(other); }
 
 }  // namespace blocks

@@ -52,41 +52,21 @@ void blockRising(int index) {
 
     // A lift stands still while the player is being destroyed or has fallen out.
     const bool playerDown =
-        player && (playerIn(stageSlots.playerDestroyed) || playerIn(stageSlots.playerFallen));
+        playerIn(stageSlots.playerDestroyed) || playerIn(stageSlots.playerFallen);
     block.vy = playerDown ? 0 : -2;
     block.y += block.vy;
-    if (boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&
-        collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
-                         kAxisVertical))
-        block.vy = 0;
+    // A lift stops at the first thing above or below it and takes no dust.
+    if (blocks::pushOutOfWalls(block, room, kAxisVertical)) block.vy = 0;
     for (int j = 0; j < n; ++j) {
-        if (j == index) continue;
         const Block& other = room.blocks[static_cast<size_t>(j)];
-        if (blockIsPassable(other)) continue;
-        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
-                                        kBlockSize, kBlockSize, kAxisVertical);
+        if (j == index || !blocks::meetsSolid(other)) continue;
+        const int code = blocks::pushOutOf(block, other, kAxisVertical);
         if (code == kContactFromBelow || code == kContactLanded) {
             block.vy = 0;
             break;
         }
     }
-
-    block.x += block.vx;
-    if (boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&
-        collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
-                         kAxisHorizontal))
-        block.vx = 0;
-    for (int j = 0; j < n; ++j) {
-        if (j == index) continue;
-        const Block& other = room.blocks[static_cast<size_t>(j)];
-        if (blockIsPassable(other)) continue;
-        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
-                                        kBlockSize, kBlockSize, kAxisHorizontal);
-        if (code == kContactLeft || code == kContactRight) {
-            block.vx = 0;
-            break;
-        }
-    }
+    blocks::moveSideways(index, blocks::meetsSolid, true);
 
     carryPlayer(index, oldY);
 }

@@ -13,41 +13,10 @@ void blockLiquid(int index) {
     Block& block = blocks::at(index);
     const int n = static_cast<int>(room.blocks.size());
 
-    block.vy += 1;
-    if (block.vy > 10) block.vy = 10;
-    block.y += block.vy;
-    if (boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&
-        collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
-                         kAxisVertical)) {
-        blocks::refreshWorldPosition(block, room);
-        blocks::dustOnLanding(block, 1);
-        block.vy = 0;
-    }
-    for (int j = 0; j < n; ++j) {
-        if (j == index) continue;
-        const Block& other = room.blocks[static_cast<size_t>(j)];
-        if (other.perFrame != blockLiquid) continue;
-        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
-                                        kBlockSize, kBlockSize, kAxisVertical);
-        if (code == kContactFromBelow || code == kContactLanded) {
-            blocks::dustOnLanding(block, 1);
-            block.vy = 0;
-        }
-    }
-
-    block.x += block.vx;
-    if (boxInRoom(room, block.x, block.y, kBlockSize, kBlockSize) &&
-        collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
-                         kAxisHorizontal))
-        block.vx = 0;
-    for (int j = 0; j < n; ++j) {
-        if (j == index) continue;
-        const Block& other = room.blocks[static_cast<size_t>(j)];
-        if (other.perFrame != blockLiquid) continue;
-        const int code = resolveContact(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y,
-                                        kBlockSize, kBlockSize, kAxisHorizontal);
-        if (code == kContactLeft || code == kContactRight) block.vx = 0;
-    }
+    // Water falls like a crate but meets only water; its puffs are the splash row.
+    auto meetsWater = [](const Block& other) { return other.perFrame == blockLiquid; };
+    blocks::fallOntoWhatIsBelow(index, 1, 10, 1, meetsWater);
+    blocks::moveSideways(index, meetsWater, false);
 
     // The player floats below the top five pixels of the water.
     if (player && boxesOverlap(player->x, player->y, kPlayerSize, kPlayerSize, block.x, block.y + 5,

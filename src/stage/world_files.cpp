@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/data_reader.h"
 #include "platform/platform.h"
 #include "stage/stage.h"
 #include "stage/world.h"
@@ -20,9 +21,8 @@ WorldState world;
 
 namespace {
 
-// One text file of the world, read whole and taken apart into whitespace-separated words, the
-// way formatted scanning reads it; line breaks carry no meaning. Every read names what it wanted,
-// so that a fault can be reported as "file: what is wrong".
+// One text file of the world, read through the data-file reader. Every read names what it
+// wanted, so that a fault can be reported as "file: what is wrong".
 class WorldTextFile {
 public:
     explicit WorldTextFile(std::string path) : path_(std::move(path)) {}
@@ -30,44 +30,28 @@ public:
     const std::string& path() const { return path_; }
 
     bool open(std::string& fault) {
-        std::FILE* f = std::fopen(path_.c_str(), "rb");
-        if (!f) {
-            fault = path_ + " ファイルを開けません";
-            return false;
+        if (reader_.open(path_)) return true;
+        switch (reader_.fault()) {
+        case DataReader::Fault::Missing: fault = path_ + " ファイルを開けません"; break;
+        case DataReader::Fault::TooLarge: fault = path_ + " ファイルが大きすぎます"; break;
+        default: fault = path_ + " ファイルを読めません"; break;
         }
-        char buffer[16384];
-        size_t got = 0;
-        bool tooLarge = false;
-        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-            if (data_.size() + got > kMaxFileBytes) {
-                tooLarge = true;
-                break;
-            }
-            data_.append(buffer, got);
-        }
-        const bool failed = std::ferror(f) != 0;
-        std::fclose(f);
-        if (failed || tooLarge) {
-            fault = path_ + (tooLarge ? " ファイルが大きすぎます" : " ファイルを読めません");
-            return false;
-        }
-        // A byte-order mark written by an editor is not part of the first value.
-        if (data_.compare(0, 3, "\xEF\xBB\xBF") == 0) position_ = 3;
-        return true;
+        return false;
     }
 
     bool readWord(std::string_view& word, const std::string& what, std::string& fault) {
-        if (!nextWord(word)) {
+        if (!reader_.word(word)) {
             fault = path_ + " " + what + "がありません(ファイルが途中で終わっています)";
             return false;
         }
         return true;
     }
 
+    // A world's numbers are whole words: "12abc" is refused, not read as 12.
     bool readInt(int& value, const std::string& what, std::string& fault) {
         std::string_view word;
         if (!readWord(word, what, fault)) return false;
-        if (!parseInt(word, value)) {
+        if (!DataReader::wholeNumber(word, value)) {
             fault = path_ + " " + what + "が数値ではありません(" + std::string(word.substr(0, 32)) + ")";
             return false;
         }
@@ -76,8 +60,7 @@ public:
 
     // Nothing may follow the last room: more values than rooms means the files disagree.
     bool expectEnd(const std::string& countSource, std::string& fault) {
-        std::string_view word;
-        if (nextWord(word)) {
+        if (!reader_.atEnd()) {
             fault = path_ + " 部屋の数が" + countSource + "と合いません(余分な値があります)";
             return false;
         }
@@ -85,47 +68,19 @@ public:
     }
 
 private:
-    static constexpr size_t kMaxFileBytes = 4 * 1024 * 1024;
-
-    static bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-    bool nextWord(std::string_view& word) {
-        while (position_ < data_.size() && isSpace(data_[position_])) ++position_;
-        if (position_ >= data_.size()) return false;
-        const size_t start = position_;
-        while (position_ < data_.size() && !isSpace(data_[position_])) ++position_;
-        word = std::string_view(data_).substr(start, position_ - start);
-        return true;
-    }
-
-    // A whole word of decimal digits with an optional sign, within the range of an int.
-    static bool parseInt(std::string_view word, int& value) {
-        size_t i = 0;
-        bool negative = false;
-        if (i < word.size() && (word[i] == '+' || word[i] == '-')) negative = word[i++] == '-';
-        if (i == word.size()) return false;
-        long long v = 0;
-        for (; i < word.size(); ++i) {
-            if (word[i] < '0' || word[i] > '9') return false;
-            v = v * 10 + (word[i] - '0');
-            if (v > 2147483648LL) return false;
-        }
-        if (negative) v = -v;
-        if (v > 2147483647LL) return false;
-        value = static_cast<int>(v);
-        return true;
-    }
-
     std::string path_;
-    std::string data_;
-    size_t position_ = 0;
+    DataReader reader_;
 };
+
+}  // namespace
 
 std::string worldPath(int worldNumber, const char* file) {
     char path[64];
     std::snprintf(path, sizeof path, "map/%03d/%s", worldNumber, file);
     return path;
 }
+
+namespace {
 
 std::string roomLabel(int room) { return "部屋" + std::to_string(room); }
 

@@ -23,6 +23,9 @@ inline int codeLow(int code) { return code % 1000; }
 inline bool isBlockCode(int code) { return codeLow(code) >= 30 && codeLow(code) <= 199; }
 inline bool isStartTile(int tile) { return tile >= 200 && tile <= 219; }
 
+// The path of a file of world worldNumber: "map/NNN/<file>", NNN in three digits.
+std::string worldPath(int worldNumber, const char* file);
+
 // Reads map/NNN/ for world worldNumber and builds the world, ending with every room reset and
 // currentRoom 0; with WorldPictures::None no picture is decoded. A world whose files are missing,
 // short or inconsistent is refused with a warning that names the file and the fault; the world

@@ -1,6 +1,5 @@
 // The font sheets shared by the whole run, and the glyph table read at start-up.
-#include <cstdio>
-
+#include "base/data_reader.h"
 #include "text/glyph_text.h"
 
 FontState fonts;
@@ -27,13 +26,13 @@ void loadGlyphTable() {
 // something other than numbers keeps the pairs read before that point.
 bool readGlyphTable(const char* path) {
     for (GlyphRecord& record : fonts.glyphTable) record = GlyphRecord{};
-    std::FILE* file = std::fopen(path, "r");
-    if (!file) return false;
+    DataReader file;
+    if (!file.open(path)) return false;
     bool reading = true;
     for (GlyphRecord& record : fonts.glyphTable) {
         for (int k = 0; k < 14 && reading; ++k) {
             int x = 0, y = 0;
-            if (std::fscanf(file, "%d %d", &x, &y) != 2) {
+            if (!file.number(x) || !file.number(y)) {
                 reading = false;
                 break;
             }
@@ -47,6 +46,5 @@ bool readGlyphTable(const char* path) {
             }
         }
     }
-    std::fclose(file);
     return true;
 }

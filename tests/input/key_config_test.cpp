@@ -109,7 +109,7 @@ TEST_F(KeyConfig, WrittenOnOneLineAndReadBack) {
     for (int i = 0; i < 13; ++i) input.buttons[i].padButton = static_cast<int8_t>(assigned[i]);
     ASSERT_TRUE(saveKeyConfig());
     EXPECT_EQ(read(), "1 2 0 0 0 3 4 0 5 6 32 -1 7 ");
-    EXPECT_FALSE(std::filesystem::exists("data/JoyKey.txt.tmp"));
+    EXPECT_FALSE(std::filesystem::exists("data/JoyKey.txt.new"));
     resetInputState();
     plugJoystick(0);
     loadKeyConfig();
@@ -118,10 +118,10 @@ TEST_F(KeyConfig, WrittenOnOneLineAndReadBack) {
 
 TEST_F(KeyConfig, FailedWriteLeavesTheOldFile) {
     write("9 9 9");
-    std::filesystem::create_directory("data/JoyKey.txt.tmp");  // the new file cannot be made
+    std::filesystem::create_directory("data/JoyKey.txt.new");  // the new file cannot be made
     EXPECT_FALSE(saveKeyConfig());
     EXPECT_EQ(read(), "9 9 9");
-    std::filesystem::remove("data/JoyKey.txt.tmp");
+    std::filesystem::remove("data/JoyKey.txt.new");
     std::filesystem::remove_all("data");
     EXPECT_FALSE(saveKeyConfig());  // no data directory at all
 }

@@ -86,7 +86,7 @@ TEST(PlatformBitmap, TwentyFourBitRoundTripKeepsEveryColourExactly) {
     EXPECT_EQ(loaded.width, 7);
     EXPECT_EQ(loaded.height, 5);
     EXPECT_EQ(loaded.pixels, picture.pixels);
-    EXPECT_FALSE(fs::exists(folder.file("a.bmp.tmp")));
+    EXPECT_FALSE(fs::exists(folder.file("a.bmp.new")));
 }
 
 TEST(PlatformBitmap, PaletteBitmapDecodesToItsColours) {

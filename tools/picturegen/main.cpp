@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "base/atomic_file.h"
 #include "catalog.h"
 #include "gallery.h"
 #include "lettering.h"
@@ -27,9 +28,7 @@ std::string defaultFont() {
 
 bool writeFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
     fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(out);
+    return writeFileAtomically(path.string(), std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 int usage() {

@@ -19,7 +19,7 @@ add_executable(picturegen
   tools/picturegen/select.cpp
   tools/picturegen/logos.cpp
   tools/picturegen/fonts.cpp)
-target_link_libraries(picturegen PRIVATE PkgConfig::FREETYPE)
+target_link_libraries(picturegen PRIVATE PkgConfig::FREETYPE yomogi_base)
 # The tool is not game code: built plain and optimised even in sanitizer builds, so the
 # pictures come out in a second.
 set_target_properties(picturegen PROPERTIES
