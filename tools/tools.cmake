@@ -2,7 +2,7 @@
 # picturegen: every bitmap (tools/picturegen). soundgen: sound effects and music (tools/soundgen).
 # datagen: data scripts and worlds from content/ converted to Shift-JIS (tools/datagen).
 set(YOMOGI_ASSET_STAMPS)
-foreach(tool picturegen soundgen datagen)
+foreach(tool picturegen soundgen datagen solver)
   if(EXISTS ${CMAKE_SOURCE_DIR}/tools/${tool}/tool.cmake)
     include(tools/${tool}/tool.cmake)
   endif()

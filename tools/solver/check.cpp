@@ -224,14 +224,19 @@ CheckResult checkWorld(const Options& options, int world) {
             out.faults.push_back(where(world, room) + "score.txt gives par " + std::to_string(stored) +
                                  ", the solver proves " + std::to_string(r.par));
         else
-            out.notes.push_back(where(world, room) + "par " + std::to_string(r.par) + " proven");
+            out.notes.push_back(where(world, room) + "par " + std::to_string(r.par) + " proven (" +
+                                std::to_string(r.states) + " states in " + std::to_string(r.seconds).substr(0, 4) + " s)");
 
         std::string why;
         if (openWorld(roomSource(options.root, world, room), why)) {
             RoomEntry entry;
             if (enterRoom(room, options.model, entry, why)) {
-                const CountdownResult c = searchCountdown(entry.state);
-                if (c.goalInTime)
+                const CountdownResult c = searchCountdown(entry.state, options.model);
+                if (!c.goalInTime)
+                    out.notes.push_back(where(world, room) + "no goal while the start cell counts down (" +
+                                        std::to_string(c.states) + " states searched in " +
+                                        std::to_string(c.seconds).substr(0, 4) + " s)");
+                else
                     out.faults.push_back(where(world, room) + "the goal can be reached " + std::to_string(c.framesOffStart) +
                                          " frames after stepping off the start cell, while its countdown runs" +
                                          (c.panelLost ? ": the CLEAR panel closes at once and the first clear is lost"

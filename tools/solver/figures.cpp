@@ -206,7 +206,10 @@ void computeFigures(const Options& options, const WorldSource& source, RoomSearc
     for (int id = 0; id < search.states(); ++id) {
         if (!search.settled(id) || dist[static_cast<size_t>(id)] != kUnreachable) continue;
         ++f.deadEnds;
-        if (search.depth(id) <= 2) ++f.deadEndsWithinTwo;
+        const size_t turns = static_cast<size_t>(search.depth(id));
+        if (turns <= 2) ++f.deadEndsWithinTwo;
+        if (f.deadEndsByTurns.size() <= turns) f.deadEndsByTurns.resize(turns + 1, 0);
+        ++f.deadEndsByTurns[turns];
     }
     f.deadEndShare = f.settled > 0 ? static_cast<double>(f.deadEnds) / f.settled : 0;
 

@@ -25,7 +25,9 @@ private:
     int words_;
     std::vector<int32_t> keys_;
     std::vector<uint64_t> hashes_;
-    std::vector<int32_t> slots_;  // id + 1, 0 = empty
+    // id + 1 in the low half, the high half of the key's hash above it; 0 = empty. A probe thus
+    // passes over other keys without reading them.
+    std::vector<uint64_t> slots_;
     size_t mask_ = 0;
 };
 

@@ -1,14 +1,13 @@
-// The game as the solver drives it. The world is loaded by the game's own loader from a staged
-// copy of its directory (so that a cleared map can stand in for map.txt exactly as the game
-// would find it), and each frame runs the same update as a frame of the game scene.
+// The game as the solver drives it. The world is loaded by the game's own loader, without
+// pictures, from a staged copy of its directory (so that a cleared map can stand in for map.txt
+// exactly as the game would find it), and each frame is the game scene's frame without drawing.
 #include "play.h"
 
 #include <unistd.h>
 
-#include <filesystem>
 #include <vector>
 
-#include "app/app.h"
+#include "frame/frame.h"
 #include "game/cells.h"
 #include "game/game.h"
 #include "game/player.h"
@@ -25,34 +24,33 @@ namespace solver {
 namespace {
 
 uint64_t steps = 0;
+bool playing = false;
 
-// The buttons each script key holds down, found the way the poll finds them: by key code.
+// The buttons each script key holds down, found the way the keyboard poll finds them: by key
+// code (Up holds the jump and the menu's Up).
 struct ButtonMasks {
-    Keys mask[kButtonCount] = {};
+    uint32_t buttons[kScriptKeyCount] = {};
     ButtonMasks() {
         resetInputState();
-        for (int b = 0; b < kButtonCount; ++b)
-            for (int k = 0; k < kScriptKeyCount; ++k)
-                if (scriptKeyVirtualCode(k) == input.buttons[b].keyCode) mask[b] |= 1u << k;
+        for (int k = 0; k < kScriptKeyCount; ++k)
+            for (int b = 0; b < kButtonCount; ++b)
+                if (scriptKeyVirtualCode(k) == input.buttons[b].keyCode) buttons[k] |= 1u << b;
     }
 };
-const ButtonMasks& buttonMasks() {
-    static const ButtonMasks masks;
-    return masks;
-}
 
-bool updateCallsResult() {
-    return results.resultStep && results.resultStep != resultOver && results.resultStep != resultNext;
+uint32_t buttonsOf(Keys keys) {
+    static const ButtonMasks masks;
+    uint32_t held = 0;
+    for (int k = 0; k < kScriptKeyCount; ++k)
+        if (keys & (1u << k)) held |= masks.buttons[k];
+    return held;
 }
 
 }  // namespace
 
 bool openWorld(const WorldSource& source, std::string& fault) {
     closeWorld();
-    const ButtonMasks& masks = buttonMasks();
-    (void)masks;
-    resetAppState();
-    display.mode = 0;  // pictures at their own size
+    buttonsOf(kNoKeys);
     resetInputState();
     game = GameState{};
     game.currentWorld = source.world;
@@ -65,83 +63,25 @@ bool openWorld(const WorldSource& source, std::string& fault) {
         fault = "cannot enter " + staged.root();
         return false;
     }
-    createPlayer(WorldPictures::None);
-    const bool loaded = checkWorldFiles(source.world, fault) && loadWorld(source.world, WorldPictures::None);
+    // The loader's own judgement comes first, so that its reason can be told.
+    playing = checkWorldFiles(source.world, fault) && startPlay(source.world, WorldPictures::None);
     if (previous[0] && ::chdir(previous) != 0) fault = "cannot return to " + std::string(previous);
-    if (!loaded) {
-        player.reset();
-        return false;
-    }
-    createCamera();
-    setupResultResources(WorldPictures::None);
     steps = 0;
-    return true;
+    return playing;
 }
 
 void closeWorld() {
-    clearWorld();
-    player.reset();
-    camera.reset();
+    if (playing) stopPlay();
+    playing = false;
 }
 
 void stepFrame(Keys keys) {
-    const ButtonMasks& masks = buttonMasks();
-    for (int b = 0; b < kButtonCount; ++b) updateButton(b, (keys & masks.mask[b]) != 0 ? 1 : 0);
+    pollButtons(buttonsOf(keys));
     ++steps;
-    // The game update of a frame in a world, less the companions, which nothing in play reads.
-    if (world.roomRestartPending) return;
-    updateCamera();
-    if (updateCallsResult()) results.resultChoice = results.resultStep();
-    updateStage();
+    stepPlay();
 }
 
 uint64_t frameSteps() { return steps; }
-
-struct FullState::Data {
-    Room room;
-    int roomIndex = 0;
-    int targetRoom = 0;
-    PlayerRecord player;
-    Camera camera;
-    InputState input;
-    ResultRecord results;
-    int activeCell = 0;
-};
-
-FullState::FullState() : data_(std::make_unique<Data>()) {}
-FullState::~FullState() = default;
-FullState::FullState(const FullState& other) : data_(std::make_unique<Data>(*other.data_)) {}
-FullState& FullState::operator=(const FullState& other) {
-    *data_ = *other.data_;
-    return *this;
-}
-
-FullState captureFullState() {
-    FullState s;
-    FullState::Data& d = *s.data_;
-    d.roomIndex = world.currentRoom;
-    d.targetRoom = world.targetRoom;
-    d.room = currentRoomRef();
-    d.player = *player;
-    d.camera = *camera;
-    d.input = input;
-    d.results = results;
-    d.activeCell = activeCell;
-    return s;
-}
-
-void restoreFullState(const FullState& s) {
-    const FullState::Data& d = *s.data_;
-    world.currentRoom = d.roomIndex;
-    world.targetRoom = d.targetRoom;
-    world.rooms[static_cast<size_t>(d.roomIndex)] = d.room;
-    static_cast<PlayerRecord&>(*player) = d.player;
-    *camera = d.camera;
-    input = d.input;
-    static_cast<ResultRecord&>(results) = d.results;
-    activeCell = d.activeCell;
-    releaseSurface(world.turnSnapshot);
-}
 
 int currentRoom() { return world.currentRoom; }
 int roomCount() { return static_cast<int>(world.rooms.size()); }
@@ -181,7 +121,9 @@ bool playerInsideStartCell() {
     return false;
 }
 
-bool clearPanelClosedEarly() { return results.resultStep == resultClear && results.resultPhase == 3 && !pressed(kButtonEnter); }
+bool clearPanelClosedEarly() {
+    return results.resultStep == resultClear && results.resultPhase == 3 && input.buttons[kButtonEnter].state != 2;
+}
 
 std::vector<RoomFacts> worldFacts() {
     std::vector<RoomFacts> facts;
@@ -209,10 +151,9 @@ void removeBlock(int roomIndex, int index) {
         code = codeLow(code) % 10;
         room.blockCount -= 1;
         room.blocks.resize(static_cast<size_t>(room.blockCount));
+        // The reset rebuilds the room's cells and blocks; the player, placed in the room in play
+        // (the hall), appears on its start cell as before.
         resetRoom(roomIndex);
-        // The reset places the player in the room in play; put it back where the world starts.
-        world.currentRoom = 0;
-        resetRoom(0);
         return;
     }
 }

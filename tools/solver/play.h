@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/runner_script.h"
+#include "game/play_state.h"
 
 namespace solver {
 
@@ -42,22 +43,11 @@ void closeWorld();
 void stepFrame(Keys keys);
 uint64_t frameSteps();
 
-// Everything that decides what happens next, copied out of the game and put back.
-class FullState {
-public:
-    FullState();
-    ~FullState();
-    FullState(const FullState&);
-    FullState& operator=(const FullState&);
-
-private:
-    friend FullState captureFullState();
-    friend void restoreFullState(const FullState&);
-    struct Data;
-    std::unique_ptr<Data> data_;
-};
-FullState captureFullState();
-void restoreFullState(const FullState& state);
+// Everything that decides what happens next, copied out of the game and put back: the game's
+// own snapshot of the state of play.
+using FullState = PlaySnapshot;
+inline FullState captureFullState() { return capturePlay(); }
+inline void restoreFullState(const FullState& state) { restorePlay(state); }
 
 // What the solver asks of the state in play.
 int currentRoom();

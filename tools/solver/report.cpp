@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "base/json_writer.h"
+
 namespace solver {
 
 namespace {
@@ -14,23 +16,6 @@ std::string format(const char* pattern, double value) {
 }
 
 std::string percent(double share) { return format("%.1f %%", share * 100.0); }
-
-std::string jsonString(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            out += escape;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
 
 std::string blockLabel(const BlockRemoval& b) {
     return std::to_string(b.type) + " at column " + std::to_string(b.column) + ", row " + std::to_string(b.row);
@@ -87,48 +72,61 @@ std::string roomSummary(const RoomResult& r, const InputModel& model) {
 }
 
 std::string roomsJson(const std::vector<RoomResult>& rooms, const InputModel& model) {
-    std::string j = "{\n  \"model\": {\"hold\": " + std::to_string(model.hold) +
-                    ", \"jumps\": " + (model.jumps ? "true" : "false") +
-                    ", \"settleLimit\": " + std::to_string(model.settleLimit) +
-                    ", \"maxTurns\": " + std::to_string(model.maxTurns) + ", \"text\": " +
-                    jsonString(describeModel(model)) + "},\n  \"rooms\": [";
-    for (size_t i = 0; i < rooms.size(); ++i) {
-        const RoomResult& r = rooms[i];
+    // Yes-or-no figures are written 1 or 0.
+    std::string out;
+    JsonWriter j(out);
+    j.beginObject();
+    j.key("model").beginObject();
+    j.field("hold", model.hold).field("jumps", model.jumps ? 1 : 0).field("settleLimit", model.settleLimit);
+    j.field("maxTurns", model.maxTurns).textField("text", describeModel(model)).endObject();
+    j.key("rooms").beginArray();
+    for (const RoomResult& r : rooms) {
         const RoomFigures& f = r.figures;
-        j += i ? ",\n    {" : "\n    {";
-        j += "\"world\": " + std::to_string(r.world) + ", \"room\": " + std::to_string(r.room) +
-             ", \"name\": " + jsonString(r.name) + ", \"map\": " + jsonString(r.mapFile) +
-             ", \"storedPar\": " + std::to_string(r.storedPar) + ", \"solved\": " + (r.solved ? "true" : "false") +
-             ", \"par\": " + (r.solved ? std::to_string(r.par) : "null") +
-             ", \"fault\": " + (r.fault.empty() ? "null" : jsonString(r.fault)) +
-             ", \"states\": " + std::to_string(r.states) + ", \"settledStates\": " + std::to_string(r.settled) +
-             ", \"frameSteps\": " + std::to_string(r.frames) + ", \"seconds\": " + format("%.3f", r.seconds);
+        j.beginObject();
+        j.field("world", r.world).field("room", r.room).textField("name", r.name).textField("map", r.mapFile);
+        j.field("storedPar", r.storedPar).field("solved", r.solved ? 1 : 0);
+        if (r.solved)
+            j.field("par", r.par);
+        else
+            j.key("par").null();
+        if (r.fault.empty())
+            j.key("fault").null();
+        else
+            j.textField("fault", r.fault);
+        j.field("states", r.states).field("settledStates", r.settled);
+        j.field("frameSteps", static_cast<long long>(r.frames)).fixedField("seconds", r.seconds, 3);
         if (f.computed) {
-            j += ", \"closed\": " + std::string(f.closed ? "true" : "false") +
-                 ", \"shortestSolutions\": " + std::to_string(f.shortestSolutions) +
-                 ", \"shortestSolutionsCapped\": " + (f.capped ? "true" : "false") + ", \"solutionSamples\": [";
-            for (size_t k = 0; k < f.solutions.size(); ++k) j += (k ? ", " : "") + jsonString(f.solutions[k]);
-            j += "], \"firstTurns\": " + jsonString(f.firstTurns) + ", \"deadEnds\": " + std::to_string(f.deadEnds) +
-                 ", \"deadEndShare\": " + format("%.4f", f.deadEndShare) +
-                 ", \"deadEndsWithinTwoTurns\": " + std::to_string(f.deadEndsWithinTwo) +
-                 ", \"randomRuns\": " + std::to_string(f.randomRuns) +
-                 ", \"randomClears\": " + std::to_string(f.randomClears) +
-                 ", \"randomClearRate\": " + format("%.4f", f.randomClearRate) + ", \"mechanics\": [";
-            for (size_t k = 0; k < f.mechanics.size(); ++k) j += (k ? ", " : "") + jsonString(f.mechanics[k]);
-            j += "], \"blocks\": [";
-            for (size_t k = 0; k < f.blocks.size(); ++k) {
-                const BlockRemoval& b = f.blocks[k];
-                j += std::string(k ? ", " : "") + "{\"index\": " + std::to_string(b.index) +
-                     ", \"type\": " + std::to_string(b.type) + ", \"column\": " + std::to_string(b.column) +
-                     ", \"row\": " + std::to_string(b.row) +
-                     ", \"parWithout\": " + (b.solved ? std::to_string(b.par) : "null") +
-                     ", \"decoration\": " + (b.decoration ? "true" : "false") + "}";
+            j.field("closed", f.closed ? 1 : 0).field("shortestSolutions", f.shortestSolutions);
+            j.field("shortestSolutionsCapped", f.capped ? 1 : 0);
+            j.key("solutionSamples").beginArray();
+            for (const std::string& s : f.solutions) j.text(s);
+            j.endArray();
+            j.textField("firstTurns", f.firstTurns).field("deadEnds", f.deadEnds);
+            j.fixedField("deadEndShare", f.deadEndShare, 4).field("deadEndsWithinTwoTurns", f.deadEndsWithinTwo);
+            j.key("deadEndsByTurns").beginArray();
+            for (int n : f.deadEndsByTurns) j.value(n);
+            j.endArray();
+            j.field("randomRuns", f.randomRuns).field("randomClears", f.randomClears);
+            j.fixedField("randomClearRate", f.randomClearRate, 4);
+            j.key("mechanics").beginArray();
+            for (const std::string& m : f.mechanics) j.text(m);
+            j.endArray();
+            j.key("blocks").beginArray();
+            for (const BlockRemoval& b : f.blocks) {
+                j.beginObject().field("index", b.index).field("type", b.type).field("column", b.column);
+                j.field("row", b.row);
+                if (b.solved)
+                    j.field("parWithout", b.par);
+                else
+                    j.key("parWithout").null();
+                j.field("decoration", b.decoration ? 1 : 0).endObject();
             }
-            j += "]";
+            j.endArray();
         }
-        j += "}";
+        j.endObject();
     }
-    return j + "\n  ]\n}\n";
+    j.endArray().endObject();
+    return out + "\n";
 }
 
 std::string roomsTable(const std::vector<RoomResult>& rooms, const InputModel& model) {

@@ -32,6 +32,7 @@ struct RoomFigures {
     int deadEnds = 0;            // settled states from which the goal cannot be reached
     double deadEndShare = 0;
     int deadEndsWithinTwo = 0;   // of those, reached within two turns of the entry
+    std::vector<int> deadEndsByTurns;  // of those, by the fewest turns that reach them
     std::vector<BlockRemoval> blocks;
     int randomRuns = 0;
     int randomClears = 0;

@@ -28,6 +28,17 @@ int stateIndex(void (*state)()) {
     return 6;
 }
 
+// What a button's state means for the frames to come. Play reads a button only after the next
+// poll, as pressed (state 2) or, for walking, as held (2 or 3); the poll makes 2 of an up button
+// (state 0) and 3 of any other, and lets a held one (3) show its release (1) before it is up.
+// So 1 and 2 lead to the same futures, and Left and Right, read only as held, to the same
+// futures whatever their state. Each class is put back as one state of it.
+int buttonClass(int button, int state) {
+    if (button == kButtonLeft || button == kButtonRight) return 0;
+    return state == 0 ? 0 : state == 3 ? 2 : 1;
+}
+constexpr int8_t kClassState[4] = {0, 2, 3, 0};
+
 bool fits16(int v) { return v >= -32768 && v <= 32767; }
 int32_t pack(int low, int high) {
     return static_cast<int32_t>((static_cast<uint32_t>(low) & 0xFFFFu) | (static_cast<uint32_t>(high) << 16));
@@ -95,7 +106,7 @@ bool RoomKey::capture(int32_t* out) {
     out[w++] = floatBits(camera->y);
     out[w++] = camera->state == cameraFollow ? 0 : camera->state == cameraOrbit ? 1 : 2;
     uint32_t buttons = 0;
-    for (int i = 0; i < kButtonCount; ++i) buttons |= (static_cast<uint32_t>(input.buttons[i].state) & 3u) << (2 * i);
+    for (int i = 0; i < kButtonCount; ++i) buttons |= static_cast<uint32_t>(buttonClass(i, input.buttons[i].state)) << (2 * i);
     out[w++] = static_cast<int32_t>(buttons);
     for (int index : a.special) out[w++] = room.cells[static_cast<size_t>(index)].counter;
     for (const Block& b : room.blocks) {
@@ -141,7 +152,7 @@ void RoomKey::restore(const int32_t* in, int turnCount) {
     const int cameraState = in[w++];
     camera->state = cameraState == 0 ? cameraFollow : cameraOrbit;
     const uint32_t buttons = static_cast<uint32_t>(in[w++]);
-    for (int i = 0; i < kButtonCount; ++i) input.buttons[i].state = static_cast<int8_t>((buttons >> (2 * i)) & 3u);
+    for (int i = 0; i < kButtonCount; ++i) input.buttons[i].state = kClassState[(buttons >> (2 * i)) & 3u];
     for (int index : a.special) room.cells[static_cast<size_t>(index)].counter = in[w++];
     for (Block& b : room.blocks) {
         b.x = lowOf(in[w]);
@@ -153,6 +164,13 @@ void RoomKey::restore(const int32_t* in, int turnCount) {
         b.worldX = b.x + room.originX;
         b.worldY = b.y + room.originY;
     }
+}
+
+void RoomKey::clearStartCounters(int32_t* key) const {
+    const Arrangement& a = arrangements_[key[0] & 3];
+    const int first = kRoomWords + kPlayerWords + kCameraWords + kButtonWords;
+    for (size_t k = 0; k < a.special.size(); ++k)
+        if (a.cells[static_cast<size_t>(a.special[k])].procedure == startCell) key[first + static_cast<int>(k)] = 0;
 }
 
 uint64_t hashKey(const int32_t* key, int words) {

@@ -20,6 +20,9 @@ public:
     // Puts the key back into the current room; the move count is given separately, as states
     // are the same whatever the number of turns that led to them.
     void restore(const int32_t* in, int turnCount);
+    // Sets the start cells' counters in a key to 0 (for searches that count those frames
+    // themselves).
+    void clearStartCounters(int32_t* key) const;
 
 private:
     struct CellShape {

@@ -15,7 +15,8 @@ add_executable(yomogi-solve
   tools/solver/countdown.cpp
   tools/solver/report.cpp
   tools/solver/world_directory.cpp)
-target_link_libraries(yomogi-solve PRIVATE yomogi_core)
+target_link_libraries(yomogi-solve PRIVATE yomogi_game)
+yomogi_target_options(yomogi-solve)
 set_target_properties(yomogi-solve PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 # The same program under the name that runs the world checker.
 add_custom_command(TARGET yomogi-solve POST_BUILD
