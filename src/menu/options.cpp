@@ -2,7 +2,7 @@
 // way back to the title.
 #include "menu/options.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -10,6 +10,7 @@
 
 #include "frame/frame.h"
 #include "audio/audio.h"
+#include "base/data_reader.h"
 #include "base/json_writer.h"
 #include "input/input.h"
 #include "menu/title.h"
@@ -42,27 +43,15 @@ bool readOptionLabels(const char* path, char (*labels)[kOptionLabelBytes], int c
     for (int i = 0; i < count; ++i) {
         std::snprintf(labels[i], kOptionLabelBytes, "%s", sj(defaultsUtf8[i]));
     }
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return false;
+    DataReader file;
+    if (!file.open(path)) return false;
     // Words separated by whitespace, as "%s" reads them; a word too long for its label is cut.
-    int word = 0;
-    size_t length = 0;
-    bool inWord = false;
-    char buffer[kOptionLabelBytes] = {};
-    for (int c = std::fgetc(file); word < count; c = std::fgetc(file)) {
-        const bool space = c == EOF || std::isspace(c);
-        if (!space) {
-            if (length < kOptionLabelBytes - 1) buffer[length++] = static_cast<char>(c);
-            inWord = true;
-        } else if (inWord) {
-            buffer[length] = '\0';
-            std::memcpy(labels[word++], buffer, length + 1);
-            length = 0;
-            inWord = false;
-        }
-        if (c == EOF) break;
+    std::string_view word;
+    for (int i = 0; i < count && file.word(word); ++i) {
+        const size_t length = std::min(word.size(), static_cast<size_t>(kOptionLabelBytes - 1));
+        std::memcpy(labels[i], word.data(), length);
+        labels[i][length] = '\0';
     }
-    std::fclose(file);
     return true;
 }
 

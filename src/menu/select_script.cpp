@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/data_reader.h"
 #include "menu/world_select.h"
 #include "platform/platform.h"
 #include "text/sjis.h"
@@ -122,17 +123,16 @@ bool readSelectScript(const char* path, int numberLimit, int lineLimit) {
 
 std::vector<SelectPosition> readPositionList(const char* path, int count) {
     std::vector<SelectPosition> positions(count > 0 ? static_cast<size_t>(count) : 0);
-    std::string text;
-    if (!readWholeFile(path, text)) {
+    DataReader file;
+    if (!file.open(path)) {
         std::string message = "表示するファイル" + std::string(path) + "が見つかりませんでした";
         platformMessage(toShiftJis(message).c_str(), sj("警告"), BoxIcon::Warning);
         return positions;
     }
     // A short list keeps (0, 0) for the positions it does not name.
-    size_t at = 0;
     for (SelectPosition& p : positions) {
         int x = 0, y = 0;
-        if (!scanNumber(text, at, x) || !scanNumber(text, at, y)) break;
+        if (!file.number(x) || !file.number(y)) break;
         p.x = x;
         p.y = y;
     }
