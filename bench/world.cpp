@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "platform/platform.h"
 #include "game/game.h"
 #include "game/player.h"
 #include "stage/blocks.h"
@@ -21,6 +22,7 @@ namespace {
 void BM_LoadWorld(benchmark::State& state) {
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(YOMOGI_GAME_DIR);
+    platformKeepPictureMemory();  // as start-up sets it
     display.mode = static_cast<int>(state.range(0));
     game.currentWorld = 0;
     player = std::make_unique<Player>();

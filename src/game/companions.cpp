@@ -59,7 +59,6 @@ void createCompanions(WorldPictures pictures) {
     companions.ghostSheet = loadSurface("bmp/yurayuragost.bmp");
     companions.ghostMirrored = mirroredCopy(companions.ghostSheet.get(), 256, 64, 64, 64, 4, 1);
     companions.sweat = loadSurface("bmp/ase.bmp");
-    companions.created = true;
 }
 
 void updateCompanions() {
@@ -81,7 +80,6 @@ void freeCompanions() {
     releaseSurface(companions.shellySheet);
     releaseSurface(companions.shellyMirrored);
     releaseSurface(companions.icon);
-    companions.created = false;
 }
 
 void updateShelly() {

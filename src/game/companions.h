@@ -42,7 +42,6 @@ struct CompanionState {
     SurfacePtr icon;                          // "bmp/yurayura.bmp"
     SurfacePtr ghostSheet, ghostMirrored;     // "bmp/yurayuragost.bmp", its first row mirrored
     SurfacePtr sweat;                         // "bmp/ase.bmp"
-    bool created = false;
 };
 extern CompanionState companions;
 

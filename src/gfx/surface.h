@@ -51,8 +51,8 @@ void rotateBlitAbout(Surface* dst, int x, int y, int w, int h, const Surface* sr
 
 // The four plain copies, in device coordinates (never doubled), clipped against both surfaces.
 void copyBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, int sx, int sy);
-void fillBlack(Surface* dst, int x, int y, int w, int h);  // BLACKNESS
-void fillWhite(Surface* dst, int x, int y, int w, int h);  // WHITENESS
+void fillBlack(Surface* dst, int x, int y, int w, int h);
+void fillWhite(Surface* dst, int x, int y, int w, int h);
 // Nearest-pixel stretch (dropping or repeating whole rows and columns).
 void stretchBlit(Surface* dst, int x, int y, int w, int h, const Surface* src, int sx, int sy,
                  int sw, int sh);

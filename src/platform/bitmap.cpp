@@ -101,20 +101,14 @@ Decoded decodeTrueColour(const char* path, Surface& out) {
 
 }  // namespace
 
-// Picture memory the game has once touched is kept by the process rather than handed back to
-// the system at every free: leaving a world and loading the next then reuses the same pages
-// instead of faulting in tens of megabytes of fresh ones. Surfaces up to 32 MB come from the heap.
-static bool keepPictureMemory() {
+void platformKeepPictureMemory() {
 #if defined(__GLIBC__)
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 256 << 20);
 #endif
-    return true;
 }
 
 void platformSizePixels(std::vector<uint32_t>& pixels, size_t count, uint32_t fill) {
-    static const bool kept = keepPictureMemory();
-    (void)kept;
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
     constexpr size_t kLargePage = size_t{2} << 20;
     if (count * sizeof(uint32_t) >= kLargePage && pixels.capacity() < count) {

@@ -50,6 +50,7 @@ void messageToStandardError(const std::string& text, const std::string& caption,
 }  // namespace
 
 bool platformOpen(Backend backend) {
+    platformKeepPictureMemory();
     if (platform.open) platformClose();
     platform.kind = backend;
     platform.backend = backend == Backend::Sdl ? &sdlBackend : &headlessBackend;

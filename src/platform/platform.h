@@ -90,6 +90,11 @@ bool platformSaveBitmap(const char* path, const Surface& in, int width, int heig
 // of the system in large pages where it has them, and memory freed by one surface stays with the
 // process for the next, so that a big surface costs a few page faults rather than thousands.
 void platformSizePixels(std::vector<uint32_t>& pixels, size_t count, uint32_t fill);
+// Picture memory the game has once touched is kept by the process rather than handed back to the
+// system at every free: leaving a world and loading the next then reuses the same pages instead
+// of faulting in tens of megabytes of fresh ones (surfaces up to 32 MB come from the heap). Set
+// once at start-up, by platformOpen.
+void platformKeepPictureMemory();
 // Draws one line of text with the fixed-pitch Japanese system font at a cell size of
 // charWidth x charHeight device pixels: glyph pixels in textPixel (0x00RRGGBB); when
 // opaqueBackground, the text's box is filled with backgroundPixel first.

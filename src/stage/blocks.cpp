@@ -87,7 +87,7 @@ void stepBlocks() {
     if (n == 0) return;
 
     // Blocks higher in the room are stepped first, so that a stack settles from the top in one
-    // frame the way it always has: for each place, any later block standing higher swaps in.
+    // frame: for each place, any later block standing higher swaps in.
     static std::vector<int> order;
     order.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) order[static_cast<size_t>(i)] = i;

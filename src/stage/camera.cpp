@@ -24,8 +24,6 @@ void createCamera() {
 
 void freeCamera() { camera.reset(); }
 
-void drawCameraOverlay() {}
-
 // Keeps the view of a large room so that no more than one cell beyond its border shows.
 static void limitToRoom(const Room& room) {
     const int roomW = room.width * kCellSize, roomH = room.height * kCellSize;

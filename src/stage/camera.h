@@ -20,7 +20,6 @@ extern std::unique_ptr<Camera> camera;
 
 void createCamera();
 void updateCamera();
-void drawCameraOverlay();
 void freeCamera();
 void cameraFollow();
 void cameraOrbit();

@@ -27,7 +27,7 @@ struct CompanionFrame {
 
 std::vector<CompanionFrame> playRoomOne(GameDirectory& dir) {
     writeText(dir.file("script.txt"),
-              readText(std::string(YOMOGI_SOURCE_DIR) + "/tests/game/solutions/room1.txt"));
+              readText(std::string(YOMOGI_SOURCE_DIR) + "/tests/game/solutions/000/room1.txt"));
     EXPECT_EQ(dir.run("--headless --world 0 --input script.txt --trace t.jsonl"), 1)
         << dir.standardError();
     std::vector<CompanionFrame> frames;

@@ -53,7 +53,7 @@ std::vector<Frame> run(GameDirectory& dir, const std::string& script, int world 
 }
 
 std::string solution(const char* name) {
-    return readText(std::string(YOMOGI_SOURCE_DIR) + "/tests/game/solutions/" + name);
+    return readText(std::string(YOMOGI_SOURCE_DIR) + "/tests/game/solutions/000/" + name);
 }
 
 // A small world 0 of two rooms: a hall with its door to room 1 right beside the start cell, and a

@@ -15,7 +15,7 @@ using testgame::writeText;
 
 int playRoomOne(GameDirectory& dir) {
     writeText(dir.file("script.txt"),
-              readText(std::string(YOMOGI_SOURCE_DIR) + "/tests/game/solutions/room1.txt"));
+              readText(std::string(YOMOGI_SOURCE_DIR) + "/tests/game/solutions/000/room1.txt"));
     return dir.run("--headless --world 0 --input script.txt");
 }
 
