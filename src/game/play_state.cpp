@@ -7,32 +7,43 @@
 #include "stage/stage_slots.h"
 #include "stage/world_files.h"
 
+namespace {
+
+// Every plain part of the state of play beside its place in the snapshot, so that capturing and
+// restoring copy exactly the same things, each in its own direction: copy(kept, live).
+template <typename Snapshot, typename Copy>
+void eachPart(Snapshot& s, Copy copy) {
+    copy(s.rooms, world.rooms);
+    copy(s.currentRoom, world.currentRoom);
+    copy(s.targetRoom, world.targetRoom);
+    copy(s.effects, world.effects);
+    copy(s.struckBlock, world.struckBlock);
+    copy(s.roomRestartPending, world.roomRestartPending);
+    copy(s.starReseed, world.starReseed);
+    copy(s.starClock, world.backdrop.starClock);
+    copy(s.activeCell, activeCell);
+    copy(s.shelly, companions.shelly);
+    copy(s.ghosts[0], companions.ghosts[0]);
+    copy(s.ghosts[1], companions.ghosts[1]);
+    copy(s.displayOpacity, companions.displayOpacity);
+    copy(s.results, static_cast<ResultRecord&>(results));
+    copy(s.game, game);
+    copy(s.overlayStep, app.overlayStep);
+    copy(s.fadeLevel, app.fadeLevel);
+    copy(s.fadeSpeed, app.fadeSpeed);
+    copy(s.fadeRun, app.fadeRun);
+    copy(s.fadeState, app.fadeState);
+    for (int i = 0; i < kButtonCount; ++i) copy(s.buttons[i], input.buttons[i].state);
+}
+
+}  // namespace
+
 void capturePlay(PlaySnapshot& s) {
-    s.rooms = world.rooms;
-    s.currentRoom = world.currentRoom;
-    s.targetRoom = world.targetRoom;
-    s.effects = world.effects;
-    s.struckBlock = world.struckBlock;
-    s.roomRestartPending = world.roomRestartPending;
-    s.starReseed = world.starReseed;
-    s.starClock = world.backdrop.starClock;
-    s.activeCell = activeCell;
+    eachPart(s, [](auto& kept, const auto& live) { kept = live; });
     s.hasPlayer = player != nullptr;
     if (player) s.player = *player;
     s.hasCamera = camera != nullptr;
     if (camera) s.camera = *camera;
-    s.shelly = companions.shelly;
-    s.ghosts[0] = companions.ghosts[0];
-    s.ghosts[1] = companions.ghosts[1];
-    s.displayOpacity = companions.displayOpacity;
-    s.results = results;
-    s.game = game;
-    s.overlayStep = app.overlayStep;
-    s.fadeLevel = app.fadeLevel;
-    s.fadeSpeed = app.fadeSpeed;
-    s.fadeRun = app.fadeRun;
-    s.fadeState = app.fadeState;
-    for (int i = 0; i < kButtonCount; ++i) s.buttons[i] = input.buttons[i].state;
     s.random = randomState();
 }
 
@@ -43,18 +54,10 @@ PlaySnapshot capturePlay() {
 }
 
 void restorePlay(const PlaySnapshot& s) {
-    world.rooms = s.rooms;
+    eachPart(s, [](const auto& kept, auto& live) { live = kept; });
     world.roomCount = static_cast<int>(world.rooms.size());
-    world.currentRoom = s.currentRoom;
-    world.targetRoom = s.targetRoom;
-    world.effects = s.effects;
-    world.struckBlock = s.struckBlock;
-    world.roomRestartPending = s.roomRestartPending;
-    world.starReseed = s.starReseed;
-    world.backdrop.starClock = s.starClock;
     // The turning picture belongs to the turn that was running when it was taken.
     releaseSurface(world.turnSnapshot);
-    activeCell = s.activeCell;
     if (s.hasPlayer) {
         if (!player) player = std::make_unique<Player>();
         static_cast<PlayerRecord&>(*player) = s.player;
@@ -67,18 +70,6 @@ void restorePlay(const PlaySnapshot& s) {
     } else {
         camera.reset();
     }
-    companions.shelly = s.shelly;
-    companions.ghosts[0] = s.ghosts[0];
-    companions.ghosts[1] = s.ghosts[1];
-    companions.displayOpacity = s.displayOpacity;
-    static_cast<ResultRecord&>(results) = s.results;
-    game = s.game;
-    app.overlayStep = s.overlayStep;
-    app.fadeLevel = s.fadeLevel;
-    app.fadeSpeed = s.fadeSpeed;
-    app.fadeRun = s.fadeRun;
-    app.fadeState = s.fadeState;
-    for (int i = 0; i < kButtonCount; ++i) input.buttons[i].state = s.buttons[i];
     seedRandom(s.random);
 }
 
@@ -92,19 +83,21 @@ void closeShownPanel() { results.resultPhase = 3; }
 }  // namespace
 
 void fillStageSlots() {
-    stageSlots.setupCells = setupCells;
-    stageSlots.runCells = runCells;
-    stageSlots.drawCurrentRoomCells = drawCurrentRoomCells;
-    stageSlots.drawOtherRoomCells = drawOtherRoomCells;
-    stageSlots.freeCells = freeCells;
-    stageSlots.placePlayer = placePlayer;
-    stageSlots.stepPlayer = stepPlayer;
-    stageSlots.drawPlayer = drawPlayer;
-    stageSlots.playerNormal = playerNormal;
-    stageSlots.playerDestroyed = playerDestroyed;
-    stageSlots.playerFallen = playerFallen;
-    stageSlots.writeScoreFile = writeWorldScore;
-    stageSlots.closeShownPanel = closeShownPanel;
+    stageSlots = StageSlots{
+        .setupCells = setupCells,
+        .runCells = runCells,
+        .drawCurrentRoomCells = drawCurrentRoomCells,
+        .drawOtherRoomCells = drawOtherRoomCells,
+        .freeCells = freeCells,
+        .placePlayer = placePlayer,
+        .stepPlayer = stepPlayer,
+        .drawPlayer = drawPlayer,
+        .playerNormal = playerNormal,
+        .playerDestroyed = playerDestroyed,
+        .playerFallen = playerFallen,
+        .writeScoreFile = writeWorldScore,
+        .closeShownPanel = closeShownPanel,
+    };
 }
 
 bool startPlay(int worldNumber, WorldPictures pictures) {

@@ -34,9 +34,26 @@ inline int pushOutOf(Block& block, const Block& other, int axis) {
                           kBlockSize, axis);
 }
 
+// Pushes the block out of every other block it meets (meets(other)) along one axis, calling
+// struck(code) with the side of each one it strikes; struck returns true to stop looking.
+template <typename Meets, typename Struck>
+void pushOutOfBlocks(int index, int axis, Meets meets, Struck struck) {
+    Room& room = currentRoomRef();
+    Block& block = at(index);
+    const int n = static_cast<int>(room.blocks.size());
+    for (int j = 0; j < n; ++j) {
+        const Block& other = room.blocks[static_cast<size_t>(j)];
+        if (j == index || !meets(other)) continue;
+        if (struck(pushOutOf(block, other, axis))) return;
+    }
+}
+
+inline bool struckVertically(int code) { return code == kContactFromBelow || code == kContactLanded; }
+inline bool struckSideways(int code) { return code == kContactLeft || code == kContactRight; }
+
 // The fall of a crate, a weight, a ghost block and liquid: gravity up to its top speed, down by
 // vy, then out of the walls and out of every block it meets; whatever stops it raises a puff of
-// dustKind when it came down fast. meets(other) says which blocks it cannot fall through.
+// dustKind when it came down fast.
 template <typename Meets>
 void fallOntoWhatIsBelow(int index, int gravity, int maxSpeed, int dustKind, Meets meets) {
     Room& room = currentRoomRef();
@@ -49,16 +66,13 @@ void fallOntoWhatIsBelow(int index, int gravity, int maxSpeed, int dustKind, Mee
         dustOnLanding(block, dustKind);
         block.vy = 0;
     }
-    const int n = static_cast<int>(room.blocks.size());
-    for (int j = 0; j < n; ++j) {
-        const Block& other = room.blocks[static_cast<size_t>(j)];
-        if (j == index || !meets(other)) continue;
-        const int code = pushOutOf(block, other, kAxisVertical);
-        if (code == kContactFromBelow || code == kContactLanded) {
+    pushOutOfBlocks(index, kAxisVertical, meets, [&](int code) {
+        if (struckVertically(code)) {
             dustOnLanding(block, dustKind);
             block.vy = 0;
         }
-    }
+        return false;
+    });
 }
 
 // The sideways move every moving block makes after its vertical one: across by vx, out of the
@@ -70,16 +84,11 @@ void moveSideways(int index, Meets meets, bool firstOnly) {
     Block& block = at(index);
     block.x += block.vx;
     if (pushOutOfWalls(block, room, kAxisHorizontal)) block.vx = 0;
-    const int n = static_cast<int>(room.blocks.size());
-    for (int j = 0; j < n; ++j) {
-        const Block& other = room.blocks[static_cast<size_t>(j)];
-        if (j == index || !meets(other)) continue;
-        const int code = pushOutOf(block, other, kAxisHorizontal);
-        if (code == kContactLeft || code == kContactRight) {
-            block.vx = 0;
-            if (firstOnly) break;
-        }
-    }
+    pushOutOfBlocks(index, kAxisHorizontal, meets, [&](int code) {
+        if (!struckSideways(code)) return false;
+        block.vx = 0;
+        return firstOnly;
+    });
 }
 
 // Solid blocks meet every block but arrows and liquid.

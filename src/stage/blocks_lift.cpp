@@ -47,7 +47,6 @@ void carryPlayer(int index, int oldY) {
 void blockRising(int index) {
     Room& room = currentRoomRef();
     Block& block = blocks::at(index);
-    const int n = static_cast<int>(room.blocks.size());
     const int oldY = block.y;
 
     // A lift stands still while the player is being destroyed or has fallen out.
@@ -57,15 +56,11 @@ void blockRising(int index) {
     block.y += block.vy;
     // A lift stops at the first thing above or below it and takes no dust.
     if (blocks::pushOutOfWalls(block, room, kAxisVertical)) block.vy = 0;
-    for (int j = 0; j < n; ++j) {
-        const Block& other = room.blocks[static_cast<size_t>(j)];
-        if (j == index || !blocks::meetsSolid(other)) continue;
-        const int code = blocks::pushOutOf(block, other, kAxisVertical);
-        if (code == kContactFromBelow || code == kContactLanded) {
-            block.vy = 0;
-            break;
-        }
-    }
+    blocks::pushOutOfBlocks(index, kAxisVertical, blocks::meetsSolid, [&](int code) {
+        if (!blocks::struckVertically(code)) return false;
+        block.vy = 0;
+        return true;
+    });
     blocks::moveSideways(index, blocks::meetsSolid, true);
 
     carryPlayer(index, oldY);
