@@ -18,6 +18,7 @@
 #include "app/startup.h"
 #include "app/trace.h"
 #include "base/atomic_file.h"
+#include "base/save_paths.h"
 #include "game/game.h"
 #include "platform/platform.h"
 
@@ -60,7 +61,18 @@ bool isDirectory(const char* path) {
     return ::stat(path, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// The game directory: where we stand when it holds bmp/ and map/, else beside the executable.
+std::string directoryOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+bool holdsGame(const std::string& directory) {
+    return isDirectory((directory + "/bmp").c_str()) && isDirectory((directory + "/map").c_str());
+}
+
+// The game directory: where we stand when it holds bmp/ and map/, else beside the executable (a
+// build tree), else the installed data the executable's own place leads to (bin/../share/yomogi).
 void findGameDirectory(const char* argv0) {
     if (runner.rootGiven) {
         if (::chdir(runner.root.c_str()) != 0) {
@@ -68,17 +80,31 @@ void findGameDirectory(const char* argv0) {
         }
         return;
     }
-    if (isDirectory("bmp") && isDirectory("map")) return;
+    if (holdsGame(".")) return;
     char self[PATH_MAX] = {};
     ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
     std::string executable = length > 0 ? std::string(self, static_cast<size_t>(length))
                                         : std::string(argv0 ? argv0 : "");
-    size_t slash = executable.rfind('/');
-    if (slash == std::string::npos) return;
-    std::string directory = executable.substr(0, slash);
-    if (directory.empty()) directory = "/";
-    if (::chdir(directory.c_str()) != 0) {
-        // Staying where we are: missing pictures are reported by the game itself.
+    const std::string beside = directoryOf(executable);
+    std::string data = YOMOGI_DATA_FROM_BINDIR;
+    if (!data.empty() && data[0] != '/') data = beside + "/" + data;
+    for (const std::string& directory : {beside, data}) {
+        if (holdsGame(directory) && ::chdir(directory.c_str()) == 0) return;
+    }
+    fail("cannot find the game's data (bmp/ and map/) here, beside " + executable + " or in " + data +
+         "; name it with --root DIR");
+}
+
+// Where the player's files are written: --save-dir, else the game directory itself when --root
+// names one (tests and replays run in a directory of their own), else the user's data directory.
+void chooseSaveDirectory() {
+    if (runner.saveDirGiven) {
+        setSaveDirectory(runner.saveDir);
+    } else if (runner.rootGiven) {
+        setSaveDirectory("");
+    } else {
+        // Without any home directory the game directory keeps the files, as it always could.
+        setSaveDirectory(defaultSaveDirectory());
     }
 }
 
@@ -168,8 +194,17 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& out, s
         };
         const char* text = nullptr;
         long number = 0;
-        if (option == "--headless") {
+        if (option == "--help" || option == "-h") {
+            out.help = true;
+        } else if (option == "--version") {
+            out.version = true;
+        } else if (option == "--headless") {
             out.headless = true;
+        } else if (option == "--save-dir") {
+            if (!value(text)) return false;
+            if (!*text) return error = "--save-dir needs a directory", false;
+            out.saveDirGiven = true;
+            out.saveDir = text;
         } else if (option == "--root") {
             if (!value(text)) return false;
             if (!*text) return error = "--root needs a directory", false;
@@ -209,7 +244,7 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& out, s
             out.worldGiven = true;
             out.world = static_cast<int>(number);
         } else {
-            error = "unknown option \"" + option + "\"";
+            error = "unknown option \"" + option + "\" (yomogi --help lists them)";
             return false;
         }
     }
@@ -219,11 +254,18 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& out, s
 [[noreturn]] void runnerMain(int argc, const char* const* argv) {
     std::string error;
     if (!parseRunnerOptions(argc, argv, runner, error)) fail(error);
+    if (runner.help || runner.version) {
+        std::fputs(runner.help ? runnerUsage() : runnerVersion(), stdout);
+        std::fputc('\n', stdout);
+        std::exit(std::fflush(stdout) == 0 ? 0 : 2);
+    }
+    makeAbsolute(runner.saveDir);
     makeAbsolute(runner.inputFile);
     makeAbsolute(runner.traceFile);
     makeAbsolute(runner.recordFile);
     for (ShotRequest& shot : runner.shots) makeAbsolute(shot.file);
     findGameDirectory(argc > 0 ? argv[0] : nullptr);
+    chooseSaveDirectory();
     if (runner.headless && !runner.seedGiven) {
         runner.seedGiven = true;
         runner.seed = 1;

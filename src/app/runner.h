@@ -14,6 +14,10 @@ struct ShotRequest {
 struct RunnerOptions {
     bool rootGiven = false;
     std::string root;
+    bool saveDirGiven = false;
+    std::string saveDir;  // where the progress files and the key assignment are written
+    bool help = false;     // --help: the options and keys, nothing else
+    bool version = false;  // --version
     bool headless = false;
     bool framesGiven = false;
     long frames = 0;
@@ -31,7 +35,12 @@ extern RunnerOptions runner;
 // Reads the options (argv[1..]); false with a one-line reason when one is bad.
 bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& out, std::string& error);
 
-// The whole program: options, game directory, platform, the game. Never returns.
+// The text of --help: every option and the keys.
+const char* runnerUsage();
+// "yomogi <version>".
+const char* runnerVersion();
+
+// The whole program: options, game directory, save directory, platform, the game. Never returns.
 [[noreturn]] void runnerMain(int argc, const char* const* argv);
 
 // Ends the process with this status after completing the runner's files and releasing the

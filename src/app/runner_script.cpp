@@ -13,6 +13,7 @@ struct ScriptKey {
 constexpr ScriptKey kScriptKeys[kScriptKeyCount] = {
     {"ENTER", 13}, {"BACKSPACE", 8}, {"UP", 38}, {"DOWN", 40}, {"LEFT", 37}, {"RIGHT", 39},
     {"C", 67},     {"A", 65},        {"D", 68},  {"P", 80},    {"R", 82},    {"ESCAPE", 27},
+    {"Z", 90},
 };
 
 bool sameName(std::string_view word, const char* name) {

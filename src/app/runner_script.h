@@ -1,6 +1,6 @@
 // Input scripts: the keyboard of a run written as text, one instruction per line,
 // "<frames> <keys>", keys "-" for none or key names joined by "+" (ENTER, BACKSPACE, UP, DOWN,
-// LEFT, RIGHT, C, A, D, P, R, ESCAPE). Blank lines and lines starting with "#" are skipped.
+// LEFT, RIGHT, C, A, D, P, R, ESCAPE, Z). Blank lines and lines starting with "#" are skipped.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-constexpr int kScriptKeyCount = 12;
+constexpr int kScriptKeyCount = 13;
 
 // Bit i of a key set is script key i (the order of the names above).
 using KeySet = uint32_t;

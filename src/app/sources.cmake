@@ -7,4 +7,5 @@ list(APPEND YOMOGI_SOURCES
   src/app/trace.cpp
   src/app/runner.cpp
   src/app/runner_script.cpp
+  src/app/runner_help.cpp
 )

@@ -4,4 +4,5 @@ list(APPEND YOMOGI_BASE_SOURCES
   src/base/sjis.cpp
   src/base/atomic_file.cpp
   src/base/data_reader.cpp
+  src/base/save_paths.cpp
 )

@@ -5,6 +5,7 @@
 
 #include "base/atomic_file.h"
 #include "base/data_reader.h"
+#include "base/save_paths.h"
 #include "input/input.h"
 
 namespace {
@@ -22,7 +23,7 @@ void loadKeyConfig() {
     // A missing file leaves every button without a pad button; a short or damaged one assigns
     // the buttons it names and leaves the rest as they were.
     DataReader file;
-    if (!file.open(kKeyConfigPath)) return;
+    if (!file.open(savedOrShipped(kKeyConfigPath))) return;
     for (int i = 0; i < kButtonCount; ++i) {
         int value = 0;
         if (!file.number(value)) break;
@@ -35,5 +36,5 @@ void loadKeyConfig() {
 bool saveKeyConfig() {
     std::string text;
     for (const Button& button : input.buttons) text += std::to_string(button.padButton) + " ";
-    return writeFileAtomically(kKeyConfigPath, text);
+    return writeSavedFile(kKeyConfigPath, text);
 }

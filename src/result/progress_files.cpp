@@ -10,6 +10,7 @@
 
 #include "base/atomic_file.h"
 #include "base/data_reader.h"
+#include "base/save_paths.h"
 #include "result/result.h"
 #include "stage/blocks.h"
 #include "stage/stage_slots.h"
@@ -87,7 +88,7 @@ void unlockNextWorld() {
     if (unlocked != world.number) return;
     char text[64];
     std::snprintf(text, sizeof text, "%d %d %d", world.number + 1, 5, world.number + 1);
-    writeFileAtomically("data/save.txt", text);
+    writeSavedFile("data/save.txt", text);
 }
 
 void replaceMap(int clearedRoom) {
@@ -97,7 +98,7 @@ void replaceMap(int clearedRoom) {
     // A cleared map that is missing, ends early or changes a room's size is not used: the map
     // file and the rooms in memory stay exactly as they were.
     if (!readClearedMap(worldPath(world.number, name), map)) return;
-    if (!writeFileAtomically(worldPath(world.number, "map.txt"), mapText(map))) return;
+    if (!writeSavedFile(worldPath(world.number, "map.txt"), mapText(map))) return;
     for (size_t r = 0; r < map.grids.size(); ++r) {
         Room& room = world.rooms[r];
         const bool blocksChanged = countBlocks(room) != [&] {
@@ -127,13 +128,13 @@ bool writeScoreFile(int worldNumber) {
         std::snprintf(line, sizeof line, "%03d %03d %03d\n", room.par, room.bestMoves, room.bestRank);
         text += line;
     }
-    return writeFileAtomically(worldPath(worldNumber, "score.txt"), text);
+    return writeSavedFile(worldPath(worldNumber, "score.txt"), text);
 }
 
 bool readSaveFile(int& cursor, int& positions, int& unlocked) {
     DataReader file;
     int a = 0, b = 0, c = 0;
-    if (!file.open("data/save.txt") || !file.number(a) || !file.number(b) || !file.number(c)) return false;
+    if (!file.open(savedOrShipped("data/save.txt")) || !file.number(a) || !file.number(b) || !file.number(c)) return false;
     cursor = a;
     positions = b;
     unlocked = c;

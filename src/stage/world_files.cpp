@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/data_reader.h"
+#include "base/save_paths.h"
 #include "platform/platform.h"
 #include "stage/stage.h"
 #include "stage/world.h"
@@ -92,7 +93,7 @@ struct WorldText {
 
 bool readStageAndScore(int worldNumber, WorldText& out, std::string& fault) {
     WorldTextFile stage(worldPath(worldNumber, "stage.txt"));
-    WorldTextFile score(worldPath(worldNumber, "score.txt"));
+    WorldTextFile score(savedOrShipped(worldPath(worldNumber, "score.txt")));
     if (!stage.open(fault) || !score.open(fault)) return false;
     int roomCount = 0;
     if (!stage.readInt(roomCount, "部屋の数", fault)) return false;
@@ -155,7 +156,7 @@ bool isKnownCode(int code) {
 int doorTarget(int tile) { return tile >= 230 && tile <= 279 ? (tile - 230) / 10 + 1 : 0; }
 
 bool readMap(int worldNumber, WorldText& out, std::string& fault) {
-    WorldTextFile map(worldPath(worldNumber, "map.txt"));
+    WorldTextFile map(savedOrShipped(worldPath(worldNumber, "map.txt")));
     if (!map.open(fault)) return false;
     const int roomCount = static_cast<int>(out.rooms.size());
     for (int i = 0; i < roomCount; ++i) {

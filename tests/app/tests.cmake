@@ -3,4 +3,5 @@ list(APPEND YOMOGI_TEST_SOURCES
   tests/app/fade_test.cpp
   tests/app/runner_script_test.cpp
   tests/app/runner_test.cpp
+  tests/app/desktop_test.cpp
 )
