@@ -8,6 +8,7 @@
 #include "game/game.h"
 #include "game/play_state.h"
 #include "game/player.h"
+#include "game/undo.h"
 #include "input/input.h"
 #include "game/companions.h"
 #include "stage/world_files.h"
@@ -80,7 +81,9 @@ int gameUpdate() {
     }
     if (pressed(kButtonAbandon)) return 1;
     if (updateCallsResult()) results.resultChoice = results.resultStep();
+    undoBeforeStage();
     updateStage();
+    undoAfterStage();
     updateCompanions();
     return 0;
 }
@@ -91,6 +94,7 @@ void gameDraw() {
 }
 
 void gameEnd() {
+    clearUndo();
     endStage();
     freeCamera();
     releaseResultResources();

@@ -10,4 +10,5 @@ list(APPEND YOMOGI_SOURCES
   src/game/companion_display.cpp
   src/game/player.cpp
   src/game/player_states.cpp
+  src/game/undo.cpp
 )

@@ -43,7 +43,7 @@ void startTurnIfAsked() {
 }
 
 // The picture of the room as it stands before the turn, in room-local coordinates.
-static void takeSnapshot(Room& room) {
+void takeTurnSnapshot(Room& room) {
     const int w = room.width * kCellSize, h = room.height * kCellSize;
     world.turnSnapshot = createSurface(w, h);
     drawRectangle(world.turnSnapshot.get(), 0, 0, w, h, 1, kMagenta);
@@ -60,7 +60,7 @@ void turnRoom(int width, int height, Cell* scratch, int direction) {
     room.turnCount = room.turnCount + 1 > 999 ? 999 : room.turnCount + 1;
 
     // A world stepped without pictures has nothing to show the turn with.
-    if (world.pictures == WorldPictures::Decoded) takeSnapshot(room);
+    if (world.pictures == WorldPictures::Decoded) takeTurnSnapshot(room);
 
     const int roomW = width * kCellSize, roomH = height * kCellSize;
     for (Block& b : room.blocks) {

@@ -16,4 +16,5 @@ list(APPEND YOMOGI_TEST_SOURCES
 list(APPEND YOMOGI_TEST_SOURCES
   tests/game/player_draw_test.cpp
   tests/game/play_state_test.cpp
+  tests/game/undo_test.cpp
 )
