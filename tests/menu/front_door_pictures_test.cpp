@@ -1,6 +1,6 @@
 // The opening's and the title's pictures hold what their scenes read: the scroll's rows under
-// every roll, the brush masks' paint under every strip the brush takes, the entry pictures'
-// shown parts inside them, the banner's two texts, and a sky whose copies meet without a seam.
+// every roll, the brush masks' paint under every strip the brush takes, and a sky whose copies
+// meet without a seam.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,7 +16,7 @@ Surface picture(const std::string& name) {
     return s;
 }
 
-constexpr uint32_t kBlackPixel = 0, kMagentaPixel = 0xFF00FF, kStroke = 0x010000;
+constexpr uint32_t kBlackPixel = 0, kStroke = 0x010000;
 
 }  // namespace
 
@@ -33,9 +33,6 @@ TEST(FrontDoorPictures, TheScrollHoldsPaperUnderEveryRowTheRollsAndTheBodyRead) 
         for (int x = 0; x < 14; ++x) ASSERT_EQ(scroll.row(y)[x], kBlackPixel) << x << "," << y;
         for (int x = 202; x < 210; ++x) ASSERT_EQ(scroll.row(y)[x], kBlackPixel) << x << "," << y;
     }
-    const Surface rod = picture("poll");
-    ASSERT_EQ(rod.width, 210);
-    ASSERT_EQ(rod.height, 100);
 }
 
 TEST(FrontDoorPictures, EveryStripTheBrushTakesCarriesPaint) {
@@ -61,40 +58,7 @@ TEST(FrontDoorPictures, EveryStripTheBrushTakesCarriesPaint) {
     }
 }
 
-TEST(FrontDoorPictures, EntryPicturesCoverThePartsTheTitleShows) {
-    struct Shown {
-        const char* name;
-        int x, y, w, h;
-    } shown[] = {{"insert/ins1", 0, 0, 230, 190}, {"insert/ins2", 45, 45, 230, 190},
-                 {"insert/ins3", 10, 0, 345, 285}, {"insert/ins4", 0, 0, 230, 190}};
-    for (const Shown& s : shown) {
-        const Surface p = picture(s.name);
-        ASSERT_GE(p.width, s.x + s.w) << s.name;
-        ASSERT_GE(p.height, s.y + s.h) << s.name;
-    }
-}
-
-TEST(FrontDoorPictures, BannerLogoAndSkyFitTheOpening) {
-    const Surface banner = picture("skipstart");
-    ASSERT_EQ(banner.width, 96);
-    ASSERT_EQ(banner.height, 84);
-    for (int half = 0; half < 2; ++half) {
-        long ink = 0;
-        for (int y = 42 * half; y < 42 * half + 42; ++y)
-            for (int x = 0; x < 96; ++x) ink += banner.row(y)[x] != kMagentaPixel;
-        EXPECT_GT(ink, 96 * 42 / 3) << "text " << half;
-    }
-    // The logo, drawn at the screen's left edge, is centred on the 640-pixel screen.
-    const Surface logo = picture("titlerogo3");
-    ASSERT_EQ(logo.width, 600);
-    int left = 600, right = -1;
-    for (int y = 0; y < logo.height; ++y)
-        for (int x = 0; x < 600; ++x)
-            if (logo.row(y)[x] != kMagentaPixel) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-    EXPECT_NEAR((left + right) / 2, 320, 8);
+TEST(FrontDoorPictures, TheSkysCopiesMeetWithoutASeam) {
     // The sky is drawn twice side by side and its right half once more over the left quarter of
     // one copy: below the stars and clouds it repeats every 40 columns, so the copies meet
     // without a step in the hills.

@@ -1,4 +1,5 @@
-// The opening frame by frame, and its path tables.
+// The opening frame by frame, and its path tables. (Its stage timings are checked through the
+// headless runner in front_door_scenario_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -55,47 +56,6 @@ const char* kTables =
     "1 -1 -999 0 0 0 0 0 0 0 0 0\n";
 
 }  // namespace
-
-TEST_F(OpeningTest, SpinnerArrivesAfter80UpdatesTheWalker27LaterAndTheLogo44MoreThenEnterEnds) {
-    start(kTables);
-    int updates = 0;
-    auto runUntilStageChanges = [&] {
-        const int before = scenery().stage;
-        while (scenery().stage == before && updates < 500) {
-            EXPECT_FALSE(update());
-            ++updates;
-        }
-        return updates;
-    };
-    EXPECT_EQ(runUntilStageChanges(), 80);
-    EXPECT_EQ(scenery().stage, 1);
-    EXPECT_EQ(spinner().x, 160);
-    EXPECT_EQ(scenery().castleX, -200);  // the castle starts moving in the next update
-
-    EXPECT_EQ(runUntilStageChanges(), 107);
-    EXPECT_EQ(scenery().stage, 2);
-    EXPECT_EQ(scenery().castleX, 70);
-    EXPECT_FLOAT_EQ(scenery().castleY, 271.25f);
-    EXPECT_EQ(walker().x, 478);
-    EXPECT_EQ(scenery().logoY, -264);
-
-    // While the logo drops, Yomogi paces his path: 3 a step, turning where the table loops.
-    const int walkerAtArrival = walker().x;
-    EXPECT_FALSE(update());
-    EXPECT_EQ(scenery().logoY, -258);
-    EXPECT_NE(walker().x, walkerAtArrival);
-    updates += 1;
-
-    EXPECT_EQ(runUntilStageChanges(), 151);
-    EXPECT_EQ(scenery().stage, 3);
-    EXPECT_EQ(scenery().logoY, 0);
-    EXPECT_EQ(scenery().ready, 0);
-    EXPECT_FALSE(update());
-    EXPECT_EQ(scenery().ready, 1);
-    // One press ends it, with the confirming sound.
-    EXPECT_TRUE(update(2));
-    EXPECT_EQ(audio.soundRequest, 1);
-}
 
 TEST_F(OpeningTest, EnterHeldFromTheLogoDoesNotCountAndTheSecondPressEnds) {
     start(kTables);
