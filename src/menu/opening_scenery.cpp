@@ -2,38 +2,41 @@
 // motion that carry on under the title, and the drawing of the sky, slopes and sprites.
 #include "menu/opening_scenery.h"
 
-#include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
+#include "base/data_reader.h"
 #include "frame/frame.h"
 
 OpeningState opening;
 
 namespace {
 
-// The numbers of "data/titledata.txt" are whitespace-separated words; a word that is not a
-// number ends the reading, and what follows stays unread.
-class NumberReader {
-public:
-    explicit NumberReader(std::FILE* file) : file_(file) {}
-    bool next(double& value) {
-        char word[64];
-        if (!file_ || std::fscanf(file_, "%63s", word) != 1) return false;
-        char* end = nullptr;
-        value = std::strtod(word, &end);
-        // A step beyond any screen (or not a number at all) is no step of a path.
-        return end != word && *end == '\0' && value >= -100000 && value <= 100000;
-    }
+// "data/titledata.txt" holds the walker's x steps as integers ("%d"), then the two tables of
+// real steps ("%f"). A value that cannot be read ends the reading, and what follows stays unread.
+// A step beyond any screen is no step of a path either.
+constexpr double kLargestStep = 100000;
 
-private:
-    std::FILE* file_;
-};
+bool readStep(DataReader& file, int& value) {
+    return file.number(value) && value >= -kLargestStep && value <= kLargestStep;
+}
+
+bool readStep(DataReader& file, float& value) {
+    std::string_view word;
+    if (!file.word(word)) return false;
+    const std::string text(word);
+    char* end = nullptr;
+    const double number = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || *end != '\0' || !(number >= -kLargestStep && number <= kLargestStep)) return false;
+    value = static_cast<float>(number);
+    return true;
+}
 
 template <typename T>
-int readTable(NumberReader& reader, T* table) {
+int readTable(DataReader& file, T* table) {
     int read = 0;
-    double value = 0;
-    while (read < kPathValuesRead && reader.next(value)) table[read++] = static_cast<T>(value);
+    for (T value{}; read < kPathValuesRead && readStep(file, value);) table[read++] = value;
     return read;
 }
 
@@ -63,15 +66,13 @@ void releaseScenery() { opening.pictures = SceneryPictures{}; }
 
 bool readOpeningPaths(const char* path, OpeningPaths& paths) {
     paths = OpeningPaths{};
-    std::FILE* file = std::fopen(path, "r");
-    if (!file) return false;
-    NumberReader reader(file);
-    // Each table is read only while the one before it was read whole, as the numbers stand in
-    // one stream.
-    const int walkerX = readTable(reader, paths.walkerX);
-    const int walkerY = walkerX == kPathValuesRead ? readTable(reader, paths.walkerY) : 0;
-    const int spinnerY = walkerY == kPathValuesRead ? readTable(reader, paths.spinnerY) : 0;
-    std::fclose(file);
+    DataReader file;
+    if (!file.open(path)) return false;
+    // The numbers stand in one stream: each table is read only when the one before it was read
+    // whole.
+    const int walkerX = readTable(file, paths.walkerX);
+    const int walkerY = walkerX == kPathValuesRead ? readTable(file, paths.walkerY) : 0;
+    const int spinnerY = walkerY == kPathValuesRead ? readTable(file, paths.spinnerY) : 0;
     paths.walkerXLoopAt = loopPoint(paths.walkerX, walkerX);
     paths.walkerYLoopAt = loopPoint(paths.walkerY, walkerY);
     paths.spinnerYLoopAt = loopPoint(paths.spinnerY, spinnerY);
