@@ -11,6 +11,7 @@ struct FrameHooks {
     Procedure beforeFrame = nullptr;   // before each frame's poll
     Procedure afterFrame = nullptr;    // after each frame has ended
     Procedure beforeExit = nullptr;    // on every ending path, before the platform is closed
+    int failedStatus = 0;              // set by a hook whose files could not be written: the exit status
 };
 extern FrameHooks frameHooks;
 

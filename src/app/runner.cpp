@@ -111,7 +111,8 @@ void chooseSaveDirectory() {
 void writeRecord() {
     if (!state.recording) return;
     if (!writeFileAtomically(runner.recordFile, state.recorder.text())) {
-        std::fprintf(stderr, "yomogi: cannot write %s\n", runner.recordFile.c_str());
+        std::fprintf(stderr, "yomogi: cannot write the record %s\n", runner.recordFile.c_str());
+        frameHooks.failedStatus = 2;
     }
     state.recording = false;
 }
@@ -166,6 +167,7 @@ void afterFrame() {
 void beforeExit() {
     if (state.trace.isOpen() && !state.trace.commit()) {
         std::fprintf(stderr, "yomogi: cannot write the trace %s\n", runner.traceFile.c_str());
+        frameHooks.failedStatus = 2;
     }
     writeRecord();
 }
@@ -248,6 +250,14 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& out, s
             return false;
         }
     }
+    // A picture after the last frame would never be taken.
+    for (const ShotRequest& shot : out.shots) {
+        if (out.framesGiven && shot.frame > out.frames) {
+            error = "--shot " + std::to_string(shot.frame) + ":" + shot.file + " lies after the last frame (--frames " +
+                    std::to_string(out.frames) + ")";
+            return false;
+        }
+    }
     return true;
 }
 
@@ -271,6 +281,7 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& out, s
         runner.seed = 1;
     }
     if (!runner.inputFile.empty()) {
+        if (isDirectory(runner.inputFile.c_str())) fail("cannot read the input script " + runner.inputFile + ": it is a directory");
         std::ifstream file(runner.inputFile, std::ios::binary);
         if (!file) fail("cannot read the input script " + runner.inputFile);
         std::stringstream text;

@@ -14,6 +14,8 @@
 #include "menu/opening.h"
 #include "menu/world_select.h"
 #include "platform/platform.h"
+#include "result/result.h"
+#include "stage/world.h"
 #include "text/glyph_text.h"
 #include "text/sjis.h"
 
@@ -54,12 +56,19 @@ void confirmClose() {
 [[noreturn]] void shutDown() { endProcess(1); }
 
 [[noreturn]] void endProcess(int status) {
-    // Every ending path passes here once: the runner's files are completed first.
+    // Every ending path passes here once. A world still in play keeps its records whatever ends
+    // the program (the close confirmation, Escape in a frame the game step skips, a fatal fault,
+    // the end of a headless run): the game end's writes run first. Then the runner's files.
+    if (world.loaded) {
+        world.loaded = false;
+        writeScoreFile(world.number);
+    }
     if (frameHooks.beforeExit) {
         Procedure finish = frameHooks.beforeExit;
         frameHooks.beforeExit = nullptr;
         finish();
     }
+    if (frameHooks.failedStatus != 0) status = frameHooks.failedStatus;
     releaseSystemFont();
     platformMusicStop();
     platformClose();

@@ -55,15 +55,21 @@ void fillDeviceRect(Surface* s, int64_t x, int64_t y, int64_t w, int64_t h, uint
     }
 }
 
-SurfacePtr loadSurface(const char* path) {
+namespace {
+
+[[noreturn]] void bitmapLoadError(const char* path) {
+    char text[1024];
+    std::snprintf(text, sizeof text, sj("Bitmapロードエラー:%s"), path ? path : "");
+    platformMessage(text, sj("エラー"), BoxIcon::Error);
+    platformFatal();
+}
+
+SurfacePtr loadPicture(const char* path, int minimumWidth, int minimumHeight) {
     Surface picture;
     if (!path || !platformLoadBitmap(path, picture) || picture.width <= 0 || picture.height <= 0 ||
-        picture.width > kLargestSide || picture.height > kLargestSide) {
-        char text[1024];
-        std::snprintf(text, sizeof text, sj("Bitmapロードエラー:%s"), path ? path : "");
-        platformMessage(text, sj("エラー"), BoxIcon::Error);
-        platformFatal();
-    }
+        picture.width > kLargestSide || picture.height > kLargestSide || picture.width < minimumWidth ||
+        picture.height < minimumHeight)
+        bitmapLoadError(path);
     auto surface = std::make_unique<Surface>();
     if (displayScale() == 2) {
         doublePicture(picture, *surface);
@@ -72,6 +78,12 @@ SurfacePtr loadSurface(const char* path) {
     }
     return surface;
 }
+
+}  // namespace
+
+SurfacePtr loadSurface(const char* path) { return loadPicture(path, 0, 0); }
+
+SurfacePtr loadSheet(const char* path, int width, int height) { return loadPicture(path, width, height); }
 
 SurfacePtr createSurface(int width, int height) {
     int64_t scale = displayScale();

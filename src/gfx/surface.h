@@ -32,6 +32,9 @@ constexpr Colour pixelToColour(uint32_t p) {
 // --- Surfaces, bitmap loading and shapes -------------------------------------------------------
 // All of these take logical coordinates and double them in the double-size display mode.
 SurfacePtr loadSurface(const char* path);      // fatal message and platformFatal on failure
+// A sprite sheet: loaded as loadSurface does, and refused the same way when the picture is smaller
+// than the width x height logical pixels of the cells read from it.
+SurfacePtr loadSheet(const char* path, int width, int height);
 SurfacePtr createSurface(int width, int height);  // filled white
 SurfacePtr createScreenSurface();                 // displayWidth x displayHeight, white
 void releaseSurface(SurfacePtr& surface);

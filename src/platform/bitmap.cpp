@@ -1,7 +1,8 @@
 // Bitmap files, the same in both backends. Uncompressed 24-bit pictures (the only kind our tools
 // write) are decoded here straight into the surface's 0x00RRGGBB rows, reading the file in large
-// blocks; any other kind SDL's BMP reader decodes and the pixels are converted with their colours
-// exactly as stored (colour keys compare them exactly).
+// blocks; any other kind SDL's BMP reader decodes, once its header has been checked against the
+// file, and the pixels are converted with their colours exactly as stored (colour keys compare
+// them exactly).
 #include <SDL.h>
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -99,6 +100,71 @@ Decoded decodeTrueColour(const char* path, Surface& out) {
     return Decoded::Done;
 }
 
+// Any other kind of picture is decoded by SDL, which allocates the surface the header names before
+// it reads a pixel. So the header is judged first, for every depth and compression: both sides
+// within the largest picture the game uses, a palette that fits its depth and the file, and at
+// least the bytes its rows take (every row of plain pixels whole; a run-length row at least one
+// two-byte run for every 255 pixels). A header that names more than the file can hold is refused
+// without asking for its memory.
+bool headerFitsFile(const char* path) {
+    FilePtr file(std::fopen(path, "rb"));
+    if (!file) return false;
+    uint8_t header[14 + 124] = {};
+    const size_t got = std::fread(header, 1, sizeof header, file.get());
+    if (got < 14 + 12 || header[0] != 'B' || header[1] != 'M') return false;
+    if (std::fseek(file.get(), 0, SEEK_END) != 0) return false;
+    const long length = std::ftell(file.get());
+    if (length < 0) return false;
+    const uint64_t fileLength = static_cast<uint64_t>(length);
+
+    const uint64_t pixelOffset = little32(header + 10);
+    const uint32_t infoSize = little32(header + 14);
+    if (infoSize < 12 || 14 + static_cast<uint64_t>(infoSize) > fileLength) return false;
+    int64_t width = 0, height = 0;
+    uint32_t bits = 0, compression = 0, coloursUsed = 0;
+    if (infoSize == 12) {  // the old OS/2 header: 16-bit sizes, three-byte palette entries
+        width = little16(header + 18);
+        height = little16(header + 20);
+        bits = little16(header + 24);
+    } else {
+        if (got < 14 + 40) return false;
+        width = static_cast<int32_t>(little32(header + 18));
+        height = static_cast<int32_t>(little32(header + 22));
+        bits = little16(header + 28);
+        compression = little32(header + 30);
+        coloursUsed = little32(header + 46);
+    }
+    if (height < 0) height = -height;
+    if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide) return false;
+    if (bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
+
+    uint64_t tablesEnd = 14 + static_cast<uint64_t>(infoSize);
+    if (compression == 3 && infoSize == 40) tablesEnd += 12;  // the three masks follow the header
+    if (bits <= 8) {
+        const uint64_t colours = coloursUsed == 0 ? (uint64_t{1} << bits) : coloursUsed;
+        if (colours > (uint64_t{1} << bits)) return false;
+        tablesEnd += colours * (infoSize == 12 ? 3 : 4);
+    }
+    if (tablesEnd > fileLength || pixelOffset > fileLength) return false;
+
+    const uint64_t available = fileLength - pixelOffset;
+    uint64_t needed = 0;
+    switch (compression) {
+    case 0:  // plain rows, each padded to four bytes
+    case 3:  // bit fields: plain rows of 16 or 32 bits
+        if (compression == 3 && bits != 16 && bits != 32) return false;
+        needed = (static_cast<uint64_t>(width) * bits + 31) / 32 * 4 * static_cast<uint64_t>(height);
+        break;
+    case 1:  // RLE8
+    case 2:  // RLE4
+        if ((compression == 1 && bits != 8) || (compression == 2 && bits != 4)) return false;
+        needed = 2 * ((static_cast<uint64_t>(width) + 254) / 255) * static_cast<uint64_t>(height);
+        break;
+    default: return false;
+    }
+    return needed <= available;
+}
+
 }  // namespace
 
 void platformKeepPictureMemory() {
@@ -132,6 +198,7 @@ bool platformLoadBitmap(const char* path, Surface& out) {
     case Decoded::Refused: return false;
     case Decoded::NotOurs: break;
     }
+    if (!headerFitsFile(path)) return false;
     SdlSurfacePtr loaded(SDL_LoadBMP(path));
     if (!loaded) return false;
     // RGB888 is 32 bits with red in bits 16-23 and blue in the low byte: the surfaces' own order.

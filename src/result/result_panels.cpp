@@ -116,6 +116,9 @@ int resultClear() {
     if (Room* room = roomAt(cleared); room && room->turnCount < room->bestMoves) {
         room->bestMoves = room->turnCount;
         room->bestRank = rankOf(room->bestMoves, room->par);
+        // A new record is on the disk at once: a window closed or a power cut before the world
+        // is left must not lose it.
+        writeScoreFile(world.number);
     }
     return 2;
 }

@@ -10,6 +10,7 @@ list(APPEND YOMOGI_SOURCES
   src/stage/turning.cpp
   src/stage/collision.cpp
   src/stage/world_files.cpp
+  src/stage/world_files_map.cpp
   src/stage/world_files_sheets.cpp
   src/stage/blocks.cpp
   src/stage/blocks_falling.cpp

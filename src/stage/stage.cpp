@@ -1,6 +1,8 @@
 // The stage: the room reset, one frame of play, one frame of drawing, and the end of a world.
 #include "stage/stage.h"
 
+#include <algorithm>
+
 #include "frame/frame.h"
 #include "input/input.h"
 #include "stage/blocks.h"
@@ -52,8 +54,11 @@ void updateStage() {
 static void drawBackdropPicture(const Surface* picture, float left, float top) {
     const Backdrop& b = world.backdrop;
     if (!picture) return;
-    transparentBlit(app.backBuffer.get(), 0, 0, 640, 480, picture, static_cast<int>(left), static_cast<int>(top),
-                    b.viewW, b.viewH, kMagenta);
+    // The loader keeps the windows' places within reach; held there here as well, a place off
+    // every picture stays a place off the picture rather than an out-of-range conversion.
+    const auto place = [](float v) { return static_cast<int>(std::clamp(v, -1.0e9f, 1.0e9f)); };
+    transparentBlit(app.backBuffer.get(), 0, 0, 640, 480, picture, place(left), place(top), b.viewW, b.viewH,
+                    kMagenta);
 }
 
 static void drawGearFrames() {

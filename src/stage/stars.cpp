@@ -3,6 +3,7 @@
 #include "stage/stars.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "frame/frame.h"
 #include "gfx/surface.h"
@@ -40,9 +41,11 @@ void drawStarField(Surface* target, int seed, const int& clock, double speed, in
         r[n % 4] = nextRandom();
         const int a = r[n % 4] % 360;
         const int d = radius > 0 ? r[(n + 1) % 4] % radius : 0;
-        const int x = centreX + static_cast<int>(std::cos(a * kStarRadians + base) * d);
-        const int y = centreY + static_cast<int>(std::sin(a * kStarRadians + base) * d);
-        if (x < -len || x > width + len || y < -len || y > height + len) continue;
+        // Worked out wide: a centre far off the screen puts its stars beyond the range of an int.
+        const int64_t wideX = int64_t{centreX} + static_cast<int>(std::cos(a * kStarRadians + base) * d);
+        const int64_t wideY = int64_t{centreY} + static_cast<int>(std::sin(a * kStarRadians + base) * d);
+        if (wideX < -len || wideX > int64_t{width} + len || wideY < -len || wideY > int64_t{height} + len) continue;
+        const int x = static_cast<int>(wideX), y = static_cast<int>(wideY);
 
         // Brightness runs up and down with the clock; the top of the ramp is held a while.
         int t = (r[(n + 2) % 4] - clock) % (2 * m + 1) - m;

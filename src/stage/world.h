@@ -95,6 +95,9 @@ struct WorldState {
     int roomRestartPending = 0;
     int starReseed = 0;           // kept across calls of the star field, 0 at program start
     bool loaded = false;
+    // The score file could not be read when the world was loaded: it is kept beside as
+    // score.txt.bad before the first write of a new one.
+    bool keepBrokenScoreFile = false;
 };
 extern WorldState world;
 

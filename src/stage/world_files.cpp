@@ -2,8 +2,8 @@
 // stage.txt (room count and two kept values per room), score.txt (par, best, rank), name.txt
 // (a word per room), map.txt (corner, size and raw grid per room) and screen.txt (backdrop and
 // stars). They are read in that order and checked completely before anything of the old world
-// is touched, so a bad world is refused with a message naming the file and the fault, and
-// nothing half-built stays behind.
+// is touched, so a world the game cannot play safely is refused with a message naming the file
+// and the fault, and nothing half-built stays behind; what it can play safely, it plays.
 #include "stage/world_files.h"
 
 #include <cstdio>
@@ -11,69 +11,14 @@
 #include <utility>
 #include <vector>
 
-#include "base/data_reader.h"
 #include "base/save_paths.h"
 #include "platform/platform.h"
 #include "stage/stage.h"
 #include "stage/world.h"
+#include "stage/world_text_file.h"
 #include "text/sjis.h"
 
 WorldState world;
-
-namespace {
-
-// One text file of the world, read through the data-file reader. Every read names what it
-// wanted, so that a fault can be reported as "file: what is wrong".
-class WorldTextFile {
-public:
-    explicit WorldTextFile(std::string path) : path_(std::move(path)) {}
-
-    const std::string& path() const { return path_; }
-
-    bool open(std::string& fault) {
-        if (reader_.open(path_)) return true;
-        switch (reader_.fault()) {
-        case DataReader::Fault::Missing: fault = path_ + " ファイルを開けません"; break;
-        case DataReader::Fault::TooLarge: fault = path_ + " ファイルが大きすぎます"; break;
-        default: fault = path_ + " ファイルを読めません"; break;
-        }
-        return false;
-    }
-
-    bool readWord(std::string_view& word, const std::string& what, std::string& fault) {
-        if (!reader_.word(word)) {
-            fault = path_ + " " + what + "がありません(ファイルが途中で終わっています)";
-            return false;
-        }
-        return true;
-    }
-
-    // A world's numbers are whole words: "12abc" is refused, not read as 12.
-    bool readInt(int& value, const std::string& what, std::string& fault) {
-        std::string_view word;
-        if (!readWord(word, what, fault)) return false;
-        if (!DataReader::wholeNumber(word, value)) {
-            fault = path_ + " " + what + "が数値ではありません(" + std::string(word.substr(0, 32)) + ")";
-            return false;
-        }
-        return true;
-    }
-
-    // Nothing may follow the last room: more values than rooms means the files disagree.
-    bool expectEnd(const std::string& countSource, std::string& fault) {
-        if (!reader_.atEnd()) {
-            fault = path_ + " 部屋の数が" + countSource + "と合いません(余分な値があります)";
-            return false;
-        }
-        return true;
-    }
-
-private:
-    std::string path_;
-    DataReader reader_;
-};
-
-}  // namespace
 
 std::string worldPath(int worldNumber, const char* file) {
     char path[64];
@@ -83,18 +28,17 @@ std::string worldPath(int worldNumber, const char* file) {
 
 namespace {
 
-std::string roomLabel(int room) { return "部屋" + std::to_string(room); }
-
 // Everything the text files say, before it is moved into the world.
 struct WorldText {
     std::vector<Room> rooms;
     Backdrop backdrop;
+    std::string scoreFault;       // the score file could not be read: why
+    bool keepBrokenScore = false;  // ... and the unreadable file is the one the next write replaces
 };
 
-bool readStageAndScore(int worldNumber, WorldText& out, std::string& fault) {
+bool readStage(int worldNumber, WorldText& out, WorldRules rules, std::string& fault) {
     WorldTextFile stage(worldPath(worldNumber, "stage.txt"));
-    WorldTextFile score(savedOrShipped(worldPath(worldNumber, "score.txt")));
-    if (!stage.open(fault) || !score.open(fault)) return false;
+    if (!stage.open(fault)) return false;
     int roomCount = 0;
     if (!stage.readInt(roomCount, "部屋の数", fault)) return false;
     if (roomCount < 1 || roomCount > kMaxRooms) {
@@ -105,24 +49,76 @@ bool readStageAndScore(int worldNumber, WorldText& out, std::string& fault) {
     out.rooms.assign(static_cast<size_t>(roomCount), Room{});
     for (int i = 0; i < roomCount; ++i) {
         Room& room = out.rooms[static_cast<size_t>(i)];
-        const std::string label = roomLabel(i);
-        if (!stage.readInt(room.reserved1, label + "の値", fault) ||
-            !stage.readInt(room.reserved2, label + "の値", fault))
+        const std::string label = roomLabel(i) + "の値";
+        if (!stage.readInt(room.reserved1, label, fault) || !stage.readInt(room.reserved2, label, fault)) return false;
+    }
+    return rules == WorldRules::Play || stage.expectEnd("最初の部屋の数", fault);
+}
+
+// Par, best record and rank of every room. The game shows whatever record the file holds; only
+// a value that is not a number of moves at all (negative, or no number) makes the file
+// unreadable. Each room's par is kept as soon as it is read, so that a file that breaks off part
+// way still gives the pars before the break.
+bool readScoreFile(const std::string& path, std::vector<Room>& rooms, WorldRules rules, bool& missing,
+                   std::string& fault) {
+    WorldTextFile score(path);
+    missing = false;
+    if (!score.open(fault)) {
+        missing = score.missing();
+        return false;
+    }
+    for (size_t i = 0; i < rooms.size(); ++i) {
+        Room& room = rooms[i];
+        const std::string label = roomLabel(static_cast<int>(i));
+        int par = 0, best = 0, rank = 0;
+        if (!score.readInt(par, label + "の目標手数", fault)) return false;
+        if (par < 0) {
+            fault = score.path() + " " + label + "の目標手数が正しくありません";
             return false;
-        if (!score.readInt(room.par, label + "の目標手数", fault) ||
-            !score.readInt(room.bestMoves, label + "の最高記録", fault) ||
-            !score.readInt(room.bestRank, label + "のランク", fault))
+        }
+        room.par = par;
+        if (!score.readInt(best, label + "の最高記録", fault) || !score.readInt(rank, label + "のランク", fault))
             return false;
-        if (room.par < 0 || room.par > 999 || room.bestMoves < 0 || room.bestMoves > 999 ||
-            room.bestRank < 0 || room.bestRank > 3) {
+        const bool shown = best >= 0 && rank >= 0;
+        const bool fitsThePanels = par <= 999 && best <= 999 && rank <= 3;
+        if (!shown || (rules == WorldRules::Check && !fitsThePanels)) {
             fault = score.path() + " " + label + "の記録が正しくありません";
             return false;
         }
+        room.bestMoves = best;
+        room.bestRank = rank;
     }
-    return stage.expectEnd("stage.txtの部屋の数", fault) && score.expectEnd("stage.txtの部屋の数", fault);
+    return rules == WorldRules::Play || score.expectEnd("stage.txtの部屋の数", fault);
 }
 
-bool readNames(int worldNumber, WorldText& out, std::string& fault) {
+// The score file is the player's, and losing it must not lose the world: when it cannot be read
+// (under the game's rules), the rooms keep the pars the world shipped with, or those read before
+// the fault, and none has a record.
+bool readScores(int worldNumber, WorldText& out, WorldRules rules, std::string& fault) {
+    const std::string scoreFile = worldPath(worldNumber, "score.txt");
+    const std::string readFrom = savedOrShipped(scoreFile);
+    bool missing = false;
+    if (readScoreFile(readFrom, out.rooms, rules, missing, fault)) return true;
+    if (rules == WorldRules::Check) return false;
+    out.scoreFault = fault;
+    fault.clear();
+    if (readFrom != scoreFile) {
+        std::vector<Room> shipped = out.rooms;
+        bool shippedMissing = false;
+        std::string ignored;
+        if (readScoreFile(scoreFile, shipped, rules, shippedMissing, ignored))
+            for (size_t i = 0; i < shipped.size(); ++i) out.rooms[i].par = shipped[i].par;
+    }
+    for (Room& room : out.rooms) {
+        room.bestMoves = 999;
+        room.bestRank = 0;
+    }
+    // Only a file the game itself would write over needs keeping; a shipped one is never written.
+    out.keepBrokenScore = !missing && readFrom == savePath(scoreFile);
+    return true;
+}
+
+bool readNames(int worldNumber, WorldText& out, WorldRules rules, std::string& fault) {
     WorldTextFile names(worldPath(worldNumber, "name.txt"));
     if (!names.open(fault)) return false;
     for (size_t i = 0; i < out.rooms.size(); ++i) {
@@ -130,98 +126,46 @@ bool readNames(int worldNumber, WorldText& out, std::string& fault) {
         std::string_view word;
         if (!names.readWord(word, label + "の名前", fault)) return false;
         if (word.size() > kMaxNameBytes) {
-            fault = names.path() + " " + label + "の名前が長すぎます(" +
-                    std::to_string(kMaxNameBytes) + "バイトまで)";
+            fault = names.path() + " " + label + "の名前が長すぎます(" + std::to_string(kMaxNameBytes) + "バイトまで)";
             return false;
         }
         Room& room = out.rooms[i];
         word.copy(room.name, word.size());
         room.name[word.size()] = '\0';
     }
-    return names.expectEnd("stage.txtの部屋の数", fault);
+    return rules == WorldRules::Play || names.expectEnd("stage.txtの部屋の数", fault);
 }
 
-// The raw codes the game knows. The low part: 0..29 tiles, 30..199 blocks, 200..219 start cells,
-// 220..229 goals, 230..279 doors, above them decorations as far as the tile sheet has rows for
-// them (a decoration's row is (low / 10 x 10 - 200) / 10 + 5, and the sheet has 80 rows). The
-// high part is a direction in quarter turns, 0..3.
-constexpr int kHighestKnownLow = 949;
-
-bool isKnownCode(int code) {
-    if (code < 0) return false;
-    return codeHigh(code) <= 3 && codeLow(code) <= kHighestKnownLow;
-}
-
-// The hall's door tiles lead to rooms 1..5.
-int doorTarget(int tile) { return tile >= 230 && tile <= 279 ? (tile - 230) / 10 + 1 : 0; }
-
-bool readMap(int worldNumber, WorldText& out, std::string& fault) {
-    WorldTextFile map(savedOrShipped(worldPath(worldNumber, "map.txt")));
-    if (!map.open(fault)) return false;
-    const int roomCount = static_cast<int>(out.rooms.size());
-    for (int i = 0; i < roomCount; ++i) {
-        Room& room = out.rooms[static_cast<size_t>(i)];
-        const std::string label = roomLabel(i);
-        int x = 0, y = 0;
-        if (!map.readInt(x, label + "の位置", fault) || !map.readInt(y, label + "の位置", fault) ||
-            !map.readInt(room.width, label + "の大きさ", fault) ||
-            !map.readInt(room.height, label + "の大きさ", fault))
-            return false;
-        if (x < -kMaxRoomCorner || x > kMaxRoomCorner || y < -kMaxRoomCorner || y > kMaxRoomCorner) {
-            fault = map.path() + " " + label + "の位置が正しくありません";
-            return false;
-        }
-        if (room.width < 1 || room.width > kMaxRoomCells || room.height < 1 ||
-            room.height > kMaxRoomCells) {
-            fault = map.path() + " " + label + "の大きさが正しくありません(1〜" +
-                    std::to_string(kMaxRoomCells) + "マス)";
-            return false;
-        }
-        // A turn maps the grid onto itself, which only a square grid allows.
-        if (room.width != room.height) {
-            fault = map.path() + " " + label + "が正方形ではありません(" +
-                    std::to_string(room.width) + "×" + std::to_string(room.height) +
-                    "の部屋は回転できません)";
-            return false;
-        }
-        room.originX = x * kCellSize;
-        room.originY = y * kCellSize;
-        const size_t cellCount = static_cast<size_t>(room.width) * static_cast<size_t>(room.height);
-        room.rawGrid.assign(cellCount, 0);
-        room.cells.assign(cellCount, Cell{});
+bool readMap(int worldNumber, WorldText& out, WorldRules rules, std::string& fault) {
+    std::vector<RoomGrid> grids;
+    if (!readMapFile(savedOrShipped(worldPath(worldNumber, "map.txt")), static_cast<int>(out.rooms.size()), grids,
+                     fault, rules))
+        return false;
+    for (size_t i = 0; i < grids.size(); ++i) {
+        Room& room = out.rooms[i];
+        RoomGrid& grid = grids[i];
+        room.originX = grid.x * kCellSize;
+        room.originY = grid.y * kCellSize;
+        room.width = grid.width;
+        room.height = grid.height;
+        room.rawGrid = std::move(grid.codes);
+        room.cells.assign(room.rawGrid.size(), Cell{});
         room.blockCount = 0;
-        bool hasStart = false;
-        for (size_t c = 0; c < cellCount; ++c) {
-            int code = 0;
-            if (!map.readInt(code, label + "のマス", fault)) return false;
-            const int row = static_cast<int>(c) / room.width + 1;
-            const int column = static_cast<int>(c) % room.width + 1;
-            const std::string place = label + "の" + std::to_string(row) + "行" +
-                                      std::to_string(column) + "列目";
-            if (!isKnownCode(code)) {
-                fault = map.path() + " " + place + "のコード" + std::to_string(code) +
-                        "は使えません";
-                return false;
-            }
-            const int target = doorTarget(codeLow(code));
-            if (target >= roomCount) {
-                fault = map.path() + " " + place + "の扉がない部屋" + std::to_string(target) +
-                        "につながっています";
-                return false;
-            }
+        for (int code : room.rawGrid)
             if (isBlockCode(code)) room.blockCount += 1;
-            if (isStartTile(codeLow(code))) hasStart = true;
-            room.rawGrid[c] = code;
-        }
-        // The player is put on the hall's start cell when the world is entered; without one it
-        // would stand nowhere.
-        if (i == 0 && !hasStart) {
-            fault = map.path() + " ホール(部屋0)にスタート地点がありません";
-            return false;
-        }
         if (room.blockCount > 0) room.blocks.assign(static_cast<size_t>(room.blockCount), Block{});
     }
-    return map.expectEnd("stage.txtの部屋の数", fault);
+    return true;
+}
+
+bool readPosition(WorldTextFile& screen, int& x, int& y, const std::string& what, std::string& fault) {
+    if (!screen.readInt(x, what, fault) || !screen.readInt(y, what, fault)) return false;
+    if (x < -kMaxBackdropPosition || x > kMaxBackdropPosition || y < -kMaxBackdropPosition ||
+        y > kMaxBackdropPosition) {
+        fault = screen.path() + " " + what + "が正しくありません(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+        return false;
+    }
+    return true;
 }
 
 bool readScreen(int worldNumber, WorldText& out, std::string& fault) {
@@ -230,12 +174,11 @@ bool readScreen(int worldNumber, WorldText& out, std::string& fault) {
     Backdrop& b = out.backdrop;
     if (!screen.readInt(b.mode, "表示モード", fault)) return false;
     if (b.mode != 1) return true;  // no castle, no far background, no stars
-    if (!screen.readInt(b.castleX, "城の位置", fault) || !screen.readInt(b.castleY, "城の位置", fault) ||
+    if (!readPosition(screen, b.castleX, b.castleY, "城の位置", fault) ||
         !screen.readInt(b.viewW, "表示範囲", fault) || !screen.readInt(b.viewH, "表示範囲", fault) ||
-        !screen.readInt(b.backX, "背景の位置", fault) || !screen.readInt(b.backY, "背景の位置", fault) ||
-        !screen.readInt(b.reserved3, "予備の値", fault) ||
-        !screen.readInt(b.reserved4, "予備の値", fault) ||
-        !screen.readInt(b.starX, "星の位置", fault) || !screen.readInt(b.starY, "星の位置", fault))
+        !readPosition(screen, b.backX, b.backY, "背景の位置", fault) ||
+        !screen.readInt(b.reserved3, "予備の値", fault) || !screen.readInt(b.reserved4, "予備の値", fault) ||
+        !readPosition(screen, b.starX, b.starY, "星の位置", fault))
         return false;
     if (b.viewW < 1 || b.viewH < 1 || b.viewW > 100000 || b.viewH > 100000) {
         fault = screen.path() + " 表示範囲の大きさが正しくありません";
@@ -246,9 +189,10 @@ bool readScreen(int worldNumber, WorldText& out, std::string& fault) {
     return true;
 }
 
-bool readWorldText(int worldNumber, WorldText& out, std::string& fault) {
-    return readStageAndScore(worldNumber, out, fault) && readNames(worldNumber, out, fault) &&
-           readMap(worldNumber, out, fault) && readScreen(worldNumber, out, fault);
+bool readWorldText(int worldNumber, WorldText& out, WorldRules rules, std::string& fault) {
+    return readStage(worldNumber, out, rules, fault) && readScores(worldNumber, out, rules, fault) &&
+           readNames(worldNumber, out, rules, fault) && readMap(worldNumber, out, rules, fault) &&
+           readScreen(worldNumber, out, fault);
 }
 
 // A sheet turned by k quarter turns, built from the unturned sheet 0.
@@ -262,7 +206,7 @@ SurfacePtr turnedCopy(const Surface* sheet, int width, int height, int k, int co
 
 bool checkWorldFiles(int worldNumber, std::string& fault) {
     WorldText text;
-    return readWorldText(worldNumber, text, fault);
+    return readWorldText(worldNumber, text, WorldRules::Check, fault);
 }
 
 void clearWorld() {
@@ -274,16 +218,22 @@ void clearWorld() {
 bool loadWorld(int worldNumber, WorldPictures pictures) {
     WorldText text;
     std::string fault;
-    if (!readWorldText(worldNumber, text, fault)) {
+    if (!readWorldText(worldNumber, text, WorldRules::Play, fault)) {
         clearWorld();
         const std::string message = "ワールドを読み込めません:" + fault;
         platformMessage(toShiftJis(message).c_str(), sj("警告"), BoxIcon::Warning);
         return false;
     }
+    if (!text.scoreFault.empty()) {
+        std::string message = "記録を読めません:" + text.scoreFault + "。記録なしで遊びます。";
+        if (text.keepBrokenScore) message += "読めなかったファイルは score.txt.bad としてのこします。";
+        platformMessage(toShiftJis(message).c_str(), sj("警告"), BoxIcon::Warning);
+    }
 
     clearWorld();
     world.number = worldNumber;
     world.pictures = pictures;
+    world.keepBrokenScoreFile = text.keepBrokenScore;
     world.roomCount = static_cast<int>(text.rooms.size());
     world.rooms = std::move(text.rooms);
     world.backdrop = std::move(text.backdrop);
@@ -294,12 +244,12 @@ bool loadWorld(int worldNumber, WorldPictures pictures) {
     }
     if (decoded) {
         constexpr int tileW = kTileSheetColumns * kSheetCell, tileH = kTileSheetRows * kSheetCell;
-        world.tileSheets[0] = loadSurface("bmp/mod.bmp");
+        world.tileSheets[0] = loadSheet("bmp/mod.bmp", tileW, tileH);
         for (int k = 1; k <= 3; ++k)
             world.tileSheets[k] = turnedCopy(world.tileSheets[0].get(), tileW, tileH, k,
                                              kTileSheetColumns, kTileSheetRows);
         constexpr int blockW = kBlockSheetColumns * kSheetCell, blockH = kBlockSheetRows * kSheetCell;
-        world.blockSheets[0] = loadSurface("bmp/block.bmp");
+        world.blockSheets[0] = loadSheet("bmp/block.bmp", blockW, blockH);
         for (int k = 1; k <= 3; ++k)
             world.blockSheets[k] = turnedCopy(world.blockSheets[0].get(), blockW, blockH, k,
                                               kBlockSheetColumns, kBlockSheetRows);
@@ -308,9 +258,9 @@ bool loadWorld(int worldNumber, WorldPictures pictures) {
     world.currentRoom = 0;
     world.targetRoom = 0;
     world.effects.assign(kEffectSlots, Effect{});
-    if (decoded) world.effectSheet = loadSurface("bmp/effect.bmp");
+    if (decoded) world.effectSheet = loadSheet("bmp/effect.bmp", 240, 96);
     world.loaded = true;
     for (int i = 0; i < world.roomCount; ++i) resetRoom(i);
-    if (decoded) world.gearFrame = loadSurface("bmp/big_gear1.bmp");
+    if (decoded) world.gearFrame = loadSheet("bmp/big_gear1.bmp", 320, 320);
     return true;
 }

@@ -3,5 +3,7 @@ list(APPEND YOMOGI_TEST_SOURCES
   tests/app/fade_test.cpp
   tests/app/runner_script_test.cpp
   tests/app/runner_test.cpp
+  tests/app/runner_failures_test.cpp
+  tests/app/program_end_test.cpp
   tests/app/desktop_test.cpp
 )

@@ -152,6 +152,107 @@ TEST_F(ProgressFiles, BadClearedMapsLeaveEverythingAsItWas) {
     EXPECT_EQ(world.rooms[1].rawGrid, before);
 }
 
+// A cleared map is judged whole by the loader's own rules before it replaces map.txt: one the
+// loader would refuse is refused with a warning naming it, and nothing is written.
+TEST_F(ProgressFiles, ClearedMapsTheLoaderWouldRefuseAreNeverWritten) {
+    write("map/000/map.txt", "old");
+    const struct {
+        std::string text;
+        const char* fault;
+    } cases[] = {
+        {clearedMap("200 1 950 11"), "コード950"},                            // beyond the tile sheet
+        {clearedMap("200 1 -1 11"), "コード-1"},                              // negative
+        {clearedMap("1 1 10 11"), "ホール(部屋0)にスタート地点がありません"},  // a hall without start
+        {"000 000 002 002\n200 1 10 11\n002 000 002 002\n1 1 10 11\n004 000 002 002\n200 1 10 11\n",
+         "部屋1にスタート地点がありません"},
+        {"999999 000 002 002\n200 1 10 11\n002 000 002 002\n200 1 10 11\n004 000 002 002\n200 1 10 11\n",
+         "部屋0の位置が正しくありません"},
+    };
+    for (const auto& c : cases) {
+        write("map/000/clear001.txt", c.text);
+        ::testing::internal::CaptureStderr();
+        runFirstClear(1);
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(read("map/000/map.txt"), "old") << c.text;
+        EXPECT_NE(err.find("map/000/clear001.txt"), std::string::npos) << err;
+        EXPECT_NE(err.find(c.fault), std::string::npos) << err;
+        EXPECT_NE(err.find("警告"), std::string::npos) << err;
+        EXPECT_EQ(world.rooms[0].rawGrid, (std::vector<int>{200, 1, 10, 11}));
+    }
+    // What the game plays safely is taken: a door to a room the world lacks, a direction beyond
+    // three quarter turns (counted round) and values after the last room.
+    write("map/000/clear001.txt", clearedMap("200 250 4041 11") + "7 7\n");
+    ::testing::internal::CaptureStderr();
+    runFirstClear(1);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(world.rooms[0].rawGrid, (std::vector<int>{200, 250, 41, 11}));
+    EXPECT_EQ(read("map/000/map.txt").substr(0, 39), "000 000 002 002\n0200 0250 \n0041 0011 \n\n");
+}
+
+// The record of a clear is on the disk as soon as the CLEAR panel stores it, and a first clear
+// writes it right after the map it replaced, so that a kill or a closed window can never leave a
+// replaced map with a room that counts as never cleared.
+TEST_F(ProgressFiles, RecordsAreWrittenWhenTheyAreMade) {
+    write("map/000/score.txt", "010 999 000\n010 999 000\n010 999 000\n");
+    write("map/000/clear001.txt", clearedMap("200 1 10 11"));
+    world.currentRoom = 1;
+    world.rooms[1].turnCount = 12;
+    runFirstClear(1);
+    EXPECT_EQ(read("map/000/score.txt"), "010 999 000\n010 012 001\n010 999 000\n");
+    EXPECT_EQ(world.rooms[1].bestMoves, 999) << "the panel stores the record in memory itself";
+
+    write("map/000/score.txt", "010 999 000\n010 999 000\n010 999 000\n");
+    world.rooms[2].turnCount = 4;
+    world.currentRoom = 2;
+    results.resultStep = resultClear;
+    results.resultPhase = 0;
+    resultClear();
+    results.resultPhase = 3;
+    for (int frame = 0; frame < 200 && resultClear() == 0; ++frame) {
+    }
+    EXPECT_EQ(world.rooms[2].bestMoves, 4);
+    EXPECT_EQ(read("map/000/score.txt"), "010 999 000\n010 999 000\n010 004 000\n");
+}
+
+// A save file that cannot be read is kept beside as save.txt.bad before a new one is written; a
+// missing one is simply a new game.
+TEST_F(ProgressFiles, AnUnreadableSaveFileIsKeptBeforeANewOneIsWritten) {
+    world.number = 0;
+    write("data/save.txt", "\x82\xa0 5");
+    runFirstClear(2);
+    EXPECT_EQ(read("data/save.txt"), "1 5 1");
+    EXPECT_EQ(read("data/save.txt.bad"), "\x82\xa0 5");
+    std::filesystem::remove("data/save.txt");
+    std::filesystem::remove("data/save.txt.bad");
+    runFirstClear(2);
+    EXPECT_EQ(read("data/save.txt"), "1 5 1");
+    EXPECT_FALSE(std::filesystem::exists("data/save.txt.bad"));
+}
+
+// A progress write that fails says so in a warning naming the file; the old file stays.
+TEST_F(ProgressFiles, AFailedWriteIsSaidAndTheGameGoesOn) {
+    write("map/000/score.txt", "010 999 000\n");
+    std::filesystem::create_directories("map/000/score.txt.new/blocked");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(writeScoreFile(0));
+    std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("map/000/score.txt"), std::string::npos) << err;
+    EXPECT_NE(err.find("警告"), std::string::npos) << err;
+    EXPECT_EQ(read("map/000/score.txt"), "010 999 000\n");
+
+    write("data/save.txt", "0 5 0");
+    std::filesystem::create_directories("data/save.txt.new/blocked");
+    write("map/000/clear002.txt", clearedMap("200 1 10 11"));
+    std::filesystem::create_directories("map/000/map.txt.new/blocked");
+    world.number = 0;
+    ::testing::internal::CaptureStderr();
+    runFirstClear(2);
+    err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("data/save.txt"), std::string::npos) << err;
+    EXPECT_NE(err.find("map/000/map.txt"), std::string::npos) << err;
+    EXPECT_EQ(read("data/save.txt"), "0 5 0");
+}
+
 TEST_F(ProgressFiles, EndingNeedsEveryRoomClearedAndTheNamedWorld) {
     world.number = 4;
     for (Room& room : world.rooms) room.bestMoves = 10;

@@ -14,3 +14,6 @@ list(APPEND YOMOGI_TEST_SOURCES
 list(APPEND YOMOGI_TEST_SOURCES
   tests/stage/world_scenario_test.cpp
 )
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/stage/stars_test.cpp
+)

@@ -6,10 +6,13 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <stdexcept>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "game/cells.h"
+#include "platform/platform.h"
 #include "stage/stage_fixture.h"
 #include "text/sjis.h"
 
@@ -66,10 +69,11 @@ protected:
         previous_ = fs::current_path();
         fs::current_path(root_);
         display.mode = 0;  // single-size sheets: the turned copies are four times smaller
-        writeBmp("bmp/mod.bmp", 64, 32, 0x112233);
-        writeBmp("bmp/block.bmp", 64, 32, 0x445566);
-        writeBmp("bmp/effect.bmp", 48, 48, 0x778899);
-        writeBmp("bmp/big_gear1.bmp", 32, 32, 0xAABBCC);
+        // The sheets at the sizes whose cells the stage reads.
+        writeBmp("bmp/mod.bmp", 320, 2560, 0x112233);
+        writeBmp("bmp/block.bmp", 320, 640, 0x445566);
+        writeBmp("bmp/effect.bmp", 240, 96, 0x778899);
+        writeBmp("bmp/big_gear1.bmp", 320, 320, 0xAABBCC);
         writeBmp("bmp/castle2-5-2.bmp", 16, 16, 0x010203);
         writeBmp("bmp/bg5.bmp", 16, 16, 0x040506);
         writeGoodWorld();
@@ -207,17 +211,11 @@ TEST_F(WorldFiles, RefusedWhenAFileIsMissing) {
     writeGoodWorld();
     fs::remove("map/000/screen.txt");
     expectRefused("screen.txt", "ファイルを開けません");
-    writeGoodWorld();
-    fs::remove("map/000/score.txt");
-    expectRefused("score.txt", "ファイルを開けません");
 }
 
 TEST_F(WorldFiles, RefusedWhenAFileEndsEarly) {
     writeText("map/000/map.txt", "000 000 003 003\n0010 0010 0010\n0210 0230\n");
     expectRefused("map.txt", "途中で終わっています");
-    writeGoodWorld();
-    writeText("map/000/score.txt", "000 000 000\n005 012\n");
-    expectRefused("score.txt", "部屋1のランク");
     writeGoodWorld();
     writeText("map/000/name.txt", "hall\n");
     expectRefused("name.txt", "部屋1の名前");
@@ -229,11 +227,12 @@ TEST_F(WorldFiles, RefusedWhenAFileEndsEarly) {
 }
 
 TEST_F(WorldFiles, RefusedWhenRoomCountsDiffer) {
-    writeText("map/000/score.txt", "000 000 000\n005 012 002\n001 999 000\n");
-    expectRefused("score.txt", "部屋の数がstage.txtの部屋の数と合いません");
+    // Fewer rooms than stage.txt counts: the world cannot be built.
+    writeText("map/000/name.txt", "a\n");
+    expectRefused("name.txt", "部屋1の名前");
     writeGoodWorld();
-    writeText("map/000/name.txt", "a b c\n");
-    expectRefused("name.txt", "合いません");
+    writeText("map/000/map.txt", "000 000 003 003\n10 10 10\n210 0 10\n10 10 10\n");
+    expectRefused("map.txt", "部屋1の位置");
 }
 
 TEST_F(WorldFiles, RefusedRoomCountsAndSizes) {
@@ -260,36 +259,95 @@ TEST_F(WorldFiles, RefusedRoomCountsAndSizes) {
 
 TEST_F(WorldFiles, RefusedCodesTheGameDoesNotKnow) {
     const std::string hallHead = "000 000 003 003\n10 10 10\n210 0 ";
-    const std::string rest = "\n10 10 10\n\n5 0 4 4\n" + std::string("10 10 10 10 10 0 0 10 10 0 0 10 10 10 10 10\n");
+    const std::string rest = "\n10 10 10\n\n5 0 4 4\n" + std::string("10 10 10 10 10 200 0 10 10 0 0 10 10 10 10 10\n");
     writeText("map/000/map.txt", hallHead + "-4" + rest);
     expectRefused("map.txt", "部屋0の2行3列目のコード-4は使えません");
-    writeText("map/000/map.txt", hallHead + "4010" + rest);  // no fifth direction
-    expectRefused("map.txt", "コード4010は使えません");
     writeText("map/000/map.txt", hallHead + "950" + rest);  // beyond the tile sheet's rows
     expectRefused("map.txt", "コード950");
+    writeText("map/000/map.txt", hallHead + "4950" + rest);
+    expectRefused("map.txt", "コード4950");
     writeText("map/000/map.txt", hallHead + "abc" + rest);
     expectRefused("map.txt", "数値ではありません");
     writeText("map/000/map.txt", hallHead + "12x" + rest);
     expectRefused("map.txt", "数値ではありません");
     writeText("map/000/map.txt", hallHead + "99999999999" + rest);
     expectRefused("map.txt", "数値ではありません");
-    // A door to room 2 in a world of two rooms.
-    writeText("map/000/map.txt", hallHead + "240" + rest);
-    expectRefused("map.txt", "扉がない部屋2につながっています");
-    // A hall without a start cell.
+    // A hall without a start cell, and a room without one: the player would stand nowhere.
     writeText("map/000/map.txt", "000 000 003 003\n10 10 10\n0 0 0" + rest);
-    expectRefused("map.txt", "スタート地点がありません");
-    // Leftovers after the last room.
-    writeText("map/000/map.txt", hallHead + "0" + rest + "7\n");
-    expectRefused("map.txt", "合いません");
+    expectRefused("map.txt", "ホール(部屋0)にスタート地点がありません");
+    writeText("map/000/map.txt", hallHead + "0\n10 10 10\n\n5 0 4 4\n" + std::string(16 * 3, ' ') +
+                                     "10 10 10 10 10 0 0 10 10 0 0 10 10 10 10 10\n");
+    expectRefused("map.txt", "部屋1にスタート地点がありません");
 }
 
-TEST_F(WorldFiles, RefusedBadRecordsAndNames) {
-    writeText("map/000/score.txt", "000 000 000\n005 012 004\n");
-    expectRefused("score.txt", "部屋1の記録が正しくありません");
-    writeText("map/000/score.txt", "000 000 000\n-05 012 002\n");
-    expectRefused("score.txt", "部屋1の記録");
-    writeGoodWorld();
+// What the game can play safely is played: a door to a room the world lacks stays shut, a
+// direction beyond three quarter turns counts round, records beyond the panels' digits are shown
+// as the file holds them, and values after the last room are not read.
+TEST_F(WorldFiles, PlaysWhatItCanPlaySafely) {
+    const std::string hallHead = "000 000 003 003\n10 10 10\n210 ";
+    const std::string rest = "\n10 10 10\n\n5 0 4 4\n10 10 10 10 10 200 7041 10 10 0 0 10 10 10 10 10\n";
+    writeText("map/000/map.txt", hallHead + "240 4010" + rest + "7 7 7\n");
+    writeText("map/000/stage.txt", "2\n0 0\n7 8\n9 9\n");
+    writeText("map/000/score.txt", "000 000 000\n005 1000 004\n001 999 000\n");
+    writeText("map/000/name.txt", "hall room extra\n");
+    ::testing::internal::CaptureStderr();
+    ASSERT_TRUE(loadWorld(game.currentWorld));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    ASSERT_EQ(world.roomCount, 2);
+    const Room& hall = world.rooms[0];
+    const Room& room = world.rooms[1];
+    EXPECT_EQ(hall.cells[4].tile, 240);  // the door to room 2, which stays shut
+    EXPECT_EQ(hall.rawGrid[5], 10);      // 4010: a wall turned a whole turn round
+    EXPECT_EQ(hall.cells[5].param, 0);
+    ASSERT_EQ(room.blockCount, 1);
+    EXPECT_EQ(room.blocks[0].param, 3);  // 7041: seven quarter turns are three
+    EXPECT_EQ(room.bestMoves, 1000);
+    EXPECT_EQ(room.bestRank, 4);
+    EXPECT_EQ(std::string(room.name), "room");
+
+    // Played: the hall's door to the missing room never opens, even with the player standing in it.
+    for (int frame = 0; frame < 40; ++frame) {
+        player->x = 32 + 4;
+        player->y = 32 + 8;
+        player->contact = 5;
+        player->state = playerNormal;
+        runCells();
+    }
+    EXPECT_EQ(world.rooms[0].cells[4].counter, 0);
+    EXPECT_EQ(results.resultStep, nullptr);
+
+    // The world checker still calls each of them a fault of the world.
+    std::string fault;
+    EXPECT_FALSE(checkWorldFiles(game.currentWorld, fault));
+    EXPECT_NE(fault.find("stage.txt"), std::string::npos) << fault;
+    writeText("map/000/stage.txt", "2\n0 0\n7 8\n");
+    EXPECT_FALSE(checkWorldFiles(game.currentWorld, fault));
+    EXPECT_NE(fault.find("score.txt"), std::string::npos) << fault;
+    writeText("map/000/score.txt", "000 000 000\n005 1000 004\n");
+    EXPECT_FALSE(checkWorldFiles(game.currentWorld, fault));
+    EXPECT_NE(fault.find("部屋1の記録"), std::string::npos) << fault;
+    writeText("map/000/score.txt", "000 000 000\n005 012 002\n");
+    EXPECT_FALSE(checkWorldFiles(game.currentWorld, fault));
+    EXPECT_NE(fault.find("name.txt"), std::string::npos) << fault;
+    writeText("map/000/name.txt", "hall room\n");
+    EXPECT_FALSE(checkWorldFiles(game.currentWorld, fault));
+    EXPECT_NE(fault.find("扉がない部屋2"), std::string::npos) << fault;
+    writeText("map/000/map.txt", hallHead + "230 4010" + rest);
+    EXPECT_FALSE(checkWorldFiles(game.currentWorld, fault));
+    EXPECT_NE(fault.find("コード4010"), std::string::npos) << fault;
+    writeText("map/000/map.txt", hallHead + "230 10" + rest);
+    EXPECT_FALSE(checkWorldFiles(game.currentWorld, fault));
+    EXPECT_NE(fault.find("コード7041"), std::string::npos) << fault;
+    std::string upright = rest;
+    upright.replace(upright.find("7041"), 4, "3041");
+    writeText("map/000/map.txt", hallHead + "230 10" + upright + "7\n");
+    EXPECT_FALSE(checkWorldFiles(game.currentWorld, fault));
+    EXPECT_NE(fault.find("余分な値"), std::string::npos) << fault;
+    writeText("map/000/map.txt", hallHead + "230 10" + upright);
+    EXPECT_TRUE(checkWorldFiles(game.currentWorld, fault)) << fault;
+}
+
+TEST_F(WorldFiles, RefusedBadNames) {
     writeText("map/000/name.txt", "hall " + std::string(256, 'x') + "\n");
     expectRefused("name.txt", "部屋1の名前が長すぎます");
     writeText("map/000/name.txt", "hall " + std::string(255, 'x') + "\n");
@@ -297,6 +355,102 @@ TEST_F(WorldFiles, RefusedBadRecordsAndNames) {
     EXPECT_TRUE(loadWorld(game.currentWorld));
     ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::string(world.rooms[1].name), std::string(255, 'x'));
+}
+
+// A score file that cannot be read never keeps the world from being played: the warning says so,
+// the pars are taken as far as they can be read, no room has a record, and the file is kept
+// beside as score.txt.bad before the game writes a new one.
+TEST_F(WorldFiles, AnUnreadableScoreFilePlaysOnWithoutRecords) {
+    const struct {
+        const char* text;  // nullptr: no file
+        int par1;
+    } cases[] = {{nullptr, 0}, {"", 0}, {"000 000 000\n005 012\n", 5}, {"000 000 000\n005 x 002\n", 5},
+                 {"000 000 000\n-05 012 002\n", 0}, {"000 000 000\n005 012 -1\n", 5},
+                 {"\x82\xa0\x82\xa2", 0}};
+    for (const auto& c : cases) {
+        fs::remove("map/000/score.txt.bad");
+        if (c.text) {
+            writeText("map/000/score.txt", c.text);
+        } else {
+            fs::remove("map/000/score.txt");
+        }
+        ::testing::internal::CaptureStderr();
+        ASSERT_TRUE(loadWorld(game.currentWorld)) << (c.text ? c.text : "(none)");
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(err.find("map/000/score.txt"), std::string::npos) << err;
+        EXPECT_NE(err.find("記録なしで遊びます"), std::string::npos) << err;
+        EXPECT_NE(err.find("警告"), std::string::npos) << err;
+        ASSERT_EQ(world.roomCount, 2);
+        EXPECT_EQ(world.rooms[1].par, c.par1) << (c.text ? c.text : "(none)");
+        for (const Room& room : world.rooms) {
+            EXPECT_EQ(room.bestMoves, 999);
+            EXPECT_EQ(room.bestRank, 0);
+        }
+        world.rooms[1].bestMoves = 3;
+        ::testing::internal::CaptureStderr();
+        EXPECT_TRUE(writeScoreFile(0));
+        ::testing::internal::GetCapturedStderr();
+        std::ifstream written("map/000/score.txt");
+        std::string line0, line1;
+        std::getline(written, line0);
+        std::getline(written, line1);
+        EXPECT_EQ(line1, (c.par1 == 5 ? "005" : "000") + std::string(" 003 000"));
+        if (c.text) {
+            std::ifstream kept("map/000/score.txt.bad", std::ios::binary);
+            const std::string keptText((std::istreambuf_iterator<char>(kept)), std::istreambuf_iterator<char>());
+            EXPECT_EQ(keptText, c.text);
+        } else {
+            EXPECT_FALSE(fs::exists("map/000/score.txt.bad"));
+        }
+        // A second write has nothing more to keep.
+        EXPECT_TRUE(writeScoreFile(0));
+    }
+    // An older kept file is not written over.
+    writeText("map/000/score.txt", "broken");
+    ::testing::internal::CaptureStderr();
+    ASSERT_TRUE(loadWorld(game.currentWorld));
+    EXPECT_TRUE(writeScoreFile(0));
+    ::testing::internal::GetCapturedStderr();
+    std::ifstream kept("map/000/score.txt.bad2", std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), std::istreambuf_iterator<char>()), "broken");
+}
+
+// The backdrop's positions are kept within reach, so that no drawing arithmetic can overflow.
+TEST_F(WorldFiles, RefusedBackdropPositionsOutOfReach) {
+    writeText("map/000/screen.txt", "1\n2147483647 0\n640 480\n0 0\n0 0\n320 240\n");
+    expectRefused("screen.txt", "城の位置が正しくありません");
+    writeText("map/000/screen.txt", "1\n0 0\n640 480\n0 -2147483648\n0 0\n320 240\n");
+    expectRefused("screen.txt", "背景の位置が正しくありません");
+    writeText("map/000/screen.txt", "1\n0 0\n640 480\n0 0\n0 0\n2147483647 240\n");
+    expectRefused("screen.txt", "星の位置が正しくありません");
+    writeText("map/000/screen.txt", "1\n-1000000 1000000\n640 480\n1000000 -1000000\n0 0\n-1000000 1000000\n");
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(loadWorld(game.currentWorld));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
+
+// A sheet smaller than the cells the stage reads from it is refused as a picture that cannot be
+// loaded.
+TEST_F(WorldFiles, SheetsSmallerThanTheirCellsAreRefused) {
+    platformSetHandlers({nullptr, nullptr, [] { throw std::runtime_error("fatal"); }});
+    const struct {
+        const char* path;
+        int width, height;
+    } sheets[] = {{"bmp/mod.bmp", 320, 2559}, {"bmp/block.bmp", 319, 640}, {"bmp/effect.bmp", 240, 95},
+                  {"bmp/big_gear1.bmp", 319, 320}};
+    for (const auto& sheet : sheets) {
+        writeBmp("bmp/mod.bmp", 320, 2560, 0x112233);
+        writeBmp("bmp/block.bmp", 320, 640, 0x445566);
+        writeBmp("bmp/effect.bmp", 240, 96, 0x778899);
+        writeBmp("bmp/big_gear1.bmp", 320, 320, 0xAABBCC);
+        writeBmp(sheet.path, sheet.width, sheet.height, 0x010101);
+        ::testing::internal::CaptureStderr();
+        EXPECT_THROW(loadWorld(game.currentWorld), std::runtime_error) << sheet.path;
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(err.find(std::string("Bitmapロードエラー:") + sheet.path), std::string::npos) << err;
+        clearWorld();
+    }
+    platformSetHandlers({});
 }
 
 TEST_F(WorldFiles, ARefusalAfterAGoodLoadLeavesNothingOfTheOldWorld) {

@@ -1,0 +1,20 @@
+// data/p_select_loc.txt, the worlds' places on the world select's map, and data/save.txt
+// (separated by a NUL byte), then one byte of buttons per frame: the marker's approach between
+// the places, stepped and drawn.
+#include "fuzz_support.h"
+#include "fuzz_target.h"
+#include "menu/world_select.h"
+#include "scene_run.h"
+
+YOMOGI_FUZZ_TARGET(select_positions)(const uint8_t* data, size_t size) {
+    fuzzBegin();
+    FuzzInput files(data, size);
+    fuzzWrite("data/p_select_loc.txt", files.section());
+    fuzzWrite("data/save.txt", files.section());
+    fuzzRestore("data/WorldSelect.txt");
+    const std::string_view keys = files.rest();
+    fuzzQuietly([&] {
+        if (!runScene(selectEntry, selectStep, keys, 150)) selectLeave();
+    });
+    return 0;
+}
