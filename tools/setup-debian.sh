@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
+  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libsdl2-image-dev libfontconfig-dev
   googletest libgtest-dev libbenchmark-dev
   fonts-unifont fonts-ipafont-gothic
-  libfreetype-dev
+  libfreetype-dev libpng-dev
   libvorbis-dev
 )
 

@@ -8,4 +8,5 @@ list(APPEND YOMOGI_SOURCES
   src/app/runner.cpp
   src/app/runner_script.cpp
   src/app/runner_help.cpp
+  src/app/window_keys.cpp
 )

@@ -6,6 +6,7 @@
 
 #include "app/app.h"
 #include "app/runner.h"
+#include "app/window_keys.h"
 #include "audio/audio.h"
 #include "input/input.h"
 #include "game/game.h"
@@ -26,9 +27,10 @@ void devicesChanged() { enumerateJoysticks(); }
 }  // namespace
 
 [[noreturn]] void programEntry() {
-    platformSetHandlers({confirmClose, devicesChanged, shutDown});
+    platformSetHandlers({confirmClose, devicesChanged, shutDown, toggleFullScreen, takeScreenshot});
     // The sine and cosine tables are filled before anything runs (gfx/display.cpp).
     setDisplay(0, 0, 320, 200, 1, sj("タイトルです"));
+    installWindowIcon();
     runProgram();
     shutDown();
 }

@@ -23,6 +23,8 @@ struct PlatformBackend {
     bool (*musicPlay)(const char* path);
     void (*musicStop)();
     void (*soundPlay)(const char* path);
+    bool (*setWindowIcon)(const char* pngPath);
+    const char* (*presentPath)();
 };
 
 extern const PlatformBackend sdlBackend;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sys/stat.h>
 
+#include "base/pixels.h"
 #include "platform/backend.h"
 
 namespace {
@@ -42,11 +43,18 @@ bool musicPlay(const char* path) {
 void musicStop() {}
 void soundPlay(const char*) {}
 
+bool setWindowIcon(const char* path) {
+    Surface icon;
+    return platformLoadPng(path, icon);
+}
+const char* presentPath() { return "none"; }
+
 }  // namespace
 
 const PlatformBackend headlessBackend = {
     openBackend, closeBackend, clockNow,        waitUntil,    advanceClock, setDisplay, present,
     pumpEvents, messageBox, keyDown,    joystickRead, musicPlay,    musicStop,  soundPlay,
+    setWindowIcon, presentPath,
 };
 
 void platformRefuseFullScreen(bool refuse) { headless.refuseFullScreen = refuse; }

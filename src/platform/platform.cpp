@@ -24,6 +24,9 @@ struct PlatformState {
     bool framePresented = false;
     bool keysScripted = false;
     std::vector<int> scriptedKeys;
+    // Keys that went down since the last poll let them go, and whether a poll has read them.
+    std::vector<int> tappedKeys;
+    bool tapsRead = false;
     uint64_t soundsStarted = 0;
     std::string musicPath;
 };
@@ -58,6 +61,8 @@ bool platformOpen(Backend backend) {
     platform.lastFrame = Surface{};
     platform.soundsStarted = 0;
     platform.musicPath.clear();
+    platform.tappedKeys.clear();
+    platform.tapsRead = false;
     platform.open = platform.backend->open();
     return platform.open;
 }
@@ -105,7 +110,14 @@ void platformPresent(const Surface& backBuffer, int width, int height) {
     platform.backend->present(frame);
 }
 
-void platformPumpEvents() { platform.backend->pumpEvents(); }
+void platformPumpEvents() {
+    // A poll has seen the taps of the last pumps: from now on a key is down only while it is.
+    if (platform.tapsRead) {
+        platform.tappedKeys.clear();
+        platform.tapsRead = false;
+    }
+    platform.backend->pumpEvents();
+}
 
 void platformSetHandlers(const PlatformHandlers& handlers) { platform.handlers = handlers; }
 const PlatformHandlers& platformHandlers() { return platform.handlers; }
@@ -162,13 +174,33 @@ bool platformKeyDown(int virtualKey) {
         }
         return false;
     }
+    if (!platform.tappedKeys.empty()) {
+        platform.tapsRead = true;
+        for (int key : platform.tappedKeys) {
+            if (key == virtualKey) return true;
+        }
+    }
     return platform.backend->keyDown(virtualKey);
+}
+
+void platformKeyEvent(int virtualKey, bool down) {
+    if (!down) return;  // a key let go reads as up once the poll has seen its press
+    for (int key : platform.tappedKeys) {
+        if (key == virtualKey) return;
+    }
+    platform.tappedKeys.push_back(virtualKey);
 }
 
 void platformScriptKeys(bool on, const int* virtualKeys, int count) {
     platform.keysScripted = on;
     platform.scriptedKeys.assign(virtualKeys, virtualKeys + (virtualKeys ? count : 0));
 }
+
+bool platformSetWindowIcon(const char* pngPath) {
+    return platform.backend->setWindowIcon(pngPath ? pngPath : "");
+}
+
+const char* platformPresentPath() { return platform.backend->presentPath(); }
 
 bool platformJoystickRead(int id, JoystickReading& out) {
     if (id < 0 || id > 15) return false;

@@ -43,6 +43,10 @@ struct PlatformHandlers {
     // After a fatal fault has been shown (a picture that cannot be loaded): the program's own
     // ending. It must not return; a test may throw from it.
     void (*fatalError)() = nullptr;
+    // The window keys: Alt+Enter or F11 (full screen / window) and F12 (a screenshot). They are
+    // called after the events of a pump have been read, never from inside another pump.
+    void (*toggleFullScreen)() = nullptr;
+    void (*screenshotRequested)() = nullptr;
 };
 void platformSetHandlers(const PlatformHandlers& handlers);
 // Headless only: makes the next full-screen switch fail, as a display that refuses the mode.
@@ -52,6 +56,11 @@ void platformRefuseFullScreen(bool refuse);
 // atomically; false when the file cannot be written.
 const Surface* platformLastFrame();
 bool platformSaveFrame(const char* path);
+// The window's icon, from a PNG file (its transparency kept); false when it cannot be read. The
+// headless backend has no window and accepts any readable picture.
+bool platformSetWindowIcon(const char* pngPath);
+// How the SDL backend shows the picture: "window surface", "renderer <driver>"; "none" headless.
+const char* platformPresentPath();
 
 // --- Message boxes ------------------------------------------------------------------------------
 enum class BoxIcon { Error, Warning, Question, Information };
@@ -66,6 +75,10 @@ bool platformKeyDown(int virtualKey);  // Win32 virtual-key codes: 13 Enter, 38 
 // Replaces the keyboard by a scripted one (input scripts, in both backends): while on, exactly
 // the keys of the list are down. Off gives the device back.
 void platformScriptKeys(bool on, const int* virtualKeys = nullptr, int count = 0);
+// What a backend reports of a key going down or up between two polls. A key pressed and released
+// again before the next poll still reads as down in that poll (once), so that a quick tap is
+// never lost; the keys read by one poll are let go at the next pump of events.
+void platformKeyEvent(int virtualKey, bool down);
 struct JoystickReading {
     uint32_t x = 0x7FFF, y = 0x7FFF;  // axes mapped onto 0..0xFFFF
     uint32_t buttons = 0;             // bit n-1 = button n
@@ -86,6 +99,11 @@ const std::string& platformMusicPath();
 bool platformLoadBitmap(const char* path, Surface& out);
 // Writes the width x height pixels at the surface's origin as a 24-bit BMP file, atomically.
 bool platformSaveBitmap(const char* path, const Surface& in, int width, int height);
+// The same as a PNG file (through SDL2_image), atomically; false when it cannot be written.
+bool platformSavePng(const char* path, const Surface& in, int width, int height);
+// Decodes a PNG file into a surface of its size, every pixel 0x00RRGGBB with its alpha dropped;
+// false when it cannot.
+bool platformLoadPng(const char* path, Surface& out);
 // Gives a pixel vector exactly count pixels, every one set to fill. Large picture memory is asked
 // of the system in large pages where it has them, and memory freed by one surface stays with the
 // process for the next, so that a big surface costs a few page faults rather than thousands.

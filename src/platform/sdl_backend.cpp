@@ -1,128 +1,125 @@
-// The SDL2 backend: the game's window and display modes, the picture shown through a streaming
-// texture with nearest-neighbour scaling, the keyboard by scancode, the first joysticks, message
-// boxes, and music and sound effects through SDL2_mixer. Without an audio device the game runs
-// silently; nothing about sound is ever an error.
-#include <SDL.h>
-#include <SDL_mixer.h>
+// The SDL2 backend: the game's window and display modes, the window keys, message boxes and the
+// clock. Showing the picture, the keyboard and controllers and the audio device live in
+// sdl_present.cpp, sdl_input.cpp and sdl_audio.cpp.
+//
+// The window opens only on a real display: without one SDL would fall back to a driver that
+// shows nothing (offscreen), and the game would run unseen. That driver is used only when the
+// player names it in SDL_VIDEODRIVER.
+#include <SDL_image.h>
+#include <SDL_syswm.h>
+#include <strings.h>
+#if defined(SDL_VIDEO_DRIVER_X11)
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <map>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
-#include <sys/stat.h>
 #include <thread>
 
 #include "base/pixels.h"
-#include "platform/backend.h"
+#include "platform/sdl_internal.h"
+
+SdlWindow sdlWindow;
 
 namespace {
 
-struct SdlState {
+struct SdlClock {
     std::chrono::steady_clock::time_point start;
-    SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
-    int textureWidth = 0, textureHeight = 0;
-    int mode = 1;
-    bool shown = false;
-    SDL_Joystick* joysticks[16] = {};
-    bool audioOpen = false;
-    Mix_Music* music = nullptr;
-    std::map<std::string, Mix_Chunk*> effects;
 };
-SdlState sdl;
+SdlClock sdlClock;
 
-bool fileExists(const char* path) {
-    struct stat info;
-    return path && ::stat(path, &info) == 0 && S_ISREG(info.st_mode);
+// The window keys seen in a pump, acted on once its events have all been read.
+struct WindowKeys {
+    int pumpDepth = 0;
+    bool toggle = false;
+    bool screenshot = false;
+};
+WindowKeys windowKeys;
+
+bool isStandIn(const char* driver) {
+    return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
 }
 
-// --- Joysticks ---------------------------------------------------------------------------------
-
-void closeJoysticks() {
-    for (SDL_Joystick*& joystick : sdl.joysticks) {
-        if (joystick) SDL_JoystickClose(joystick);
-        joystick = nullptr;
+// False with a message when SDL found no display and took a driver that shows nothing.
+bool onARealDisplay() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* named = std::getenv("SDL_VIDEODRIVER");
+    if (!isStandIn(driver) || (named && strcasecmp(named, driver) == 0)) return true;
+    const char* x = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((x && *x) || (wayland && *wayland)) {
+        std::fprintf(stderr, "yomogi: cannot reach the display %s; yomogi --headless runs without one\n",
+                     x && *x ? x : wayland);
+    } else {
+        std::fprintf(stderr,
+                     "yomogi: there is no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+                     "set); yomogi --headless runs without one\n");
     }
+    return false;
 }
-
-// Plugging a joystick in or out renumbers them all, so they are opened afresh.
-void openJoysticks() {
-    closeJoysticks();
-    int count = std::min(SDL_NumJoysticks(), 16);
-    for (int i = 0; i < count; ++i) sdl.joysticks[i] = SDL_JoystickOpen(i);
-}
-
-uint32_t axisToWord(Sint16 value) { return static_cast<uint32_t>(static_cast<int>(value) + 32768); }
-
-// --- Backend procedures ------------------------------------------------------------------------
 
 bool openBackend() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        std::fprintf(stderr, "yomogi: cannot open the display: %s\n", SDL_GetError());
+    // The game paces itself; a compositor should not be turned off for it.
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    choosePresentPath();
+    bool opened = false;
+    std::string reason;
+    {
+        QuietStandardError quiet;
+        opened = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+        if (!opened) reason = SDL_GetError();
+    }
+    if (!opened) {
+        std::fprintf(stderr, "yomogi: cannot open the display: %s\n", reason.c_str());
         return false;
     }
-    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0) openJoysticks();
-    sdl.window = SDL_CreateWindow("タイトルです", -10, -10, 3, 3, SDL_WINDOW_HIDDEN);
-    if (!sdl.window) {
+    if (!onARealDisplay()) {
+        SDL_Quit();
+        return false;
+    }
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) openControllers();
+    sdlWindow.window = SDL_CreateWindow("タイトルです", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 3, 3,
+                                        SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    if (!sdlWindow.window) {
         std::fprintf(stderr, "yomogi: cannot create the window: %s\n", SDL_GetError());
         SDL_Quit();
         return false;
     }
-    sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_ACCELERATED);
-    if (!sdl.renderer) sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_SOFTWARE);
-    if (!sdl.renderer) {
-        std::fprintf(stderr, "yomogi: cannot draw into the window: %s\n", SDL_GetError());
-        SDL_DestroyWindow(sdl.window);
-        sdl.window = nullptr;
+    if (!openPresenter(sdlWindow.window)) {
+        SDL_DestroyWindow(sdlWindow.window);
+        sdlWindow.window = nullptr;
         SDL_Quit();
         return false;
     }
-    // Audio is a bonus: a machine without a sound device plays the game in silence.
-    sdl.audioOpen = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-                    Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0;
-    if (sdl.audioOpen) {
-        Mix_Init(MIX_INIT_OGG);
-        Mix_AllocateChannels(1);
-    }
-    sdl.start = std::chrono::steady_clock::now();
-    sdl.shown = false;
+    openAudio();
+    sdlClock.start = std::chrono::steady_clock::now();
+    sdlWindow.shown = false;
+    windowKeys = WindowKeys{};
     return true;
 }
 
 void closeBackend() {
-    if (sdl.audioOpen) {
-        Mix_HaltMusic();
-        Mix_HaltChannel(-1);
-        if (sdl.music) Mix_FreeMusic(sdl.music);
-        for (auto& effect : sdl.effects) {
-            if (effect.second) Mix_FreeChunk(effect.second);
-        }
-        Mix_CloseAudio();
-        Mix_Quit();
-    }
-    sdl.music = nullptr;
-    sdl.effects.clear();
-    sdl.audioOpen = false;
-    closeJoysticks();
-    if (sdl.texture) SDL_DestroyTexture(sdl.texture);
-    if (sdl.renderer) SDL_DestroyRenderer(sdl.renderer);
-    if (sdl.window) SDL_DestroyWindow(sdl.window);
-    sdl.texture = nullptr;
-    sdl.renderer = nullptr;
-    sdl.window = nullptr;
-    sdl.textureWidth = sdl.textureHeight = 0;
+    closeAudio();
+    closeControllers();
+    closePresenter();
+    if (sdlWindow.window) SDL_DestroyWindow(sdlWindow.window);
+    sdlWindow = SdlWindow{};
     SDL_ShowCursor(SDL_ENABLE);
     SDL_Quit();
 }
 
 int64_t clockNow() {
     using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now() - sdl.start).count();
+    return duration_cast<milliseconds>(steady_clock::now() - sdlClock.start).count();
 }
 
 // Sleeps until shortly before the deadline, then waits out the last millisecond in short naps,
@@ -141,86 +138,152 @@ void waitUntil(int64_t ms) {
 
 void advanceClock(int64_t) {}
 
-bool setDisplay(int x, int y, int width, int height, int mode, bool borderless,
-                const char* titleUtf8) {
-    SDL_SetWindowTitle(sdl.window, titleUtf8);
+int displayOfWindow() { return std::max(0, SDL_GetWindowDisplayIndex(sdlWindow.window)); }
+
+// An X display without a window manager (a kiosk, a virtual frame buffer) has nobody to make a
+// window full screen: SDL would believe it done while the window kept its size.
+bool withoutWindowManager() {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(sdlWindow.window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    Display* x = info.info.x11.display;
+    const Atom check = XInternAtom(x, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None) return true;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, left = 0;
+    unsigned char* data = nullptr;
+    const bool read = XGetWindowProperty(x, DefaultRootWindow(x), check, 0, 1, False, XA_WINDOW, &type, &format,
+                                         &count, &left, &data) == Success;
+    const bool present = read && type == XA_WINDOW && count == 1;
+    if (data) XFree(data);
+    return !present;
+#else
+    return false;
+#endif
+}
+
+// Full screen by hand: a window without a frame over the whole display.
+void coverDisplay() {
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(displayOfWindow(), &bounds) != 0) return;
+    SDL_SetWindowBordered(sdlWindow.window, SDL_FALSE);
+    SDL_SetWindowPosition(sdlWindow.window, bounds.x, bounds.y);
+    SDL_SetWindowSize(sdlWindow.window, bounds.w, bounds.h);
+}
+
+// A window of the picture's size (twice it in the double-size mode) in the middle of its display,
+// never larger than the desktop leaves room for and never with its title bar above the top.
+void placeWindow(int width, int height, bool borderless) {
+    SDL_Window* window = sdlWindow.window;
+    const int display = displayOfWindow();
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(display, &usable) != 0 && SDL_GetDisplayBounds(display, &usable) != 0) {
+        usable = {0, 0, width, height};
+    }
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (!borderless && SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) {
+        top = 32;  // not known before the frame is first drawn: room for a usual title bar
+    }
+    const int roomW = std::max(1, usable.w - left - right);
+    const int roomH = std::max(1, usable.h - top - bottom);
+    if (width > roomW || height > roomH) {
+        const SDL_Rect fitted = pictureRect(roomW, roomH, width, height);
+        width = fitted.w;
+        height = fitted.h;
+    }
+    const int x = usable.x + left + (roomW - width) / 2;
+    const int y = usable.y + top + (roomH - height) / 2;
+    SDL_SetWindowSize(window, width, height);
+    SDL_SetWindowPosition(window, x, y);
+}
+
+bool setDisplay(int x, int y, int width, int height, int mode, bool borderless, const char* titleUtf8) {
+    SDL_Window* window = sdlWindow.window;
+    SDL_SetWindowTitle(window, titleUtf8);
+    presenterWindowChanged();
     if (mode == 2) {
-        // Full screen at the desktop's own resolution, the picture letterboxed in the middle. The
-        // window is first made a frameless one of the picture's size in the corner, so that a
-        // desktop that does not honour full screen still shows the whole picture.
-        int oldX = 0, oldY = 0, oldW = 0, oldH = 0;
-        SDL_GetWindowPosition(sdl.window, &oldX, &oldY);
-        SDL_GetWindowSize(sdl.window, &oldW, &oldH);
-        bool oldBordered = (SDL_GetWindowFlags(sdl.window) & SDL_WINDOW_BORDERLESS) == 0;
-        SDL_SetWindowBordered(sdl.window, SDL_FALSE);
-        SDL_SetWindowSize(sdl.window, width, height);
-        SDL_SetWindowPosition(sdl.window, 0, 0);
-        if (SDL_SetWindowFullscreen(sdl.window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
-            // Refused: the window stays as it was.
-            SDL_SetWindowBordered(sdl.window, oldBordered ? SDL_TRUE : SDL_FALSE);
-            SDL_SetWindowSize(sdl.window, oldW, oldH);
-            SDL_SetWindowPosition(sdl.window, oldX, oldY);
+        // Full screen at the desktop's own resolution; the picture is letterboxed in it.
+        if (withoutWindowManager()) {
+            coverDisplay();
+        } else if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
             return false;
         }
-        SDL_ShowWindow(sdl.window);
-        SDL_RaiseWindow(sdl.window);
+        SDL_ShowWindow(window);
+        SDL_RaiseWindow(window);
         SDL_ShowCursor(SDL_DISABLE);
-        SDL_RenderSetLogicalSize(sdl.renderer, width, height);
-        sdl.mode = 2;
-        sdl.shown = true;
+        sdlWindow.mode = 2;
+        sdlWindow.shown = true;
         return true;
     }
     if (mode == 0 || mode == 1) {
-        int scale = mode == 1 ? 2 : 1;
-        SDL_SetWindowFullscreen(sdl.window, 0);
-        SDL_SetWindowBordered(sdl.window, borderless ? SDL_FALSE : SDL_TRUE);
-        SDL_SetWindowSize(sdl.window, width * scale, height * scale);
-        SDL_SetWindowPosition(sdl.window, x, y);
-        SDL_ShowWindow(sdl.window);
+        const int scale = mode == 1 ? 2 : 1;
+        SDL_SetWindowFullscreen(window, 0);
+        SDL_SetWindowBordered(window, borderless ? SDL_FALSE : SDL_TRUE);
+        placeWindow(width * scale, height * scale, borderless);
+        SDL_ShowWindow(window);
         SDL_ShowCursor(SDL_ENABLE);
-        SDL_RenderSetLogicalSize(sdl.renderer, 0, 0);
-        sdl.mode = mode;
-        sdl.shown = true;
+        sdlWindow.mode = mode;
+        sdlWindow.shown = true;
     }
     return true;
 }
 
-void present(const Surface& frame) {
-    if (!sdl.renderer || frame.pixels.empty()) return;
-    if (!sdl.texture || sdl.textureWidth != frame.width || sdl.textureHeight != frame.height) {
-        if (sdl.texture) SDL_DestroyTexture(sdl.texture);
-        sdl.texture = SDL_CreateTexture(sdl.renderer, SDL_PIXELFORMAT_RGB888,
-                                        SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
-        sdl.textureWidth = frame.width;
-        sdl.textureHeight = frame.height;
-        if (!sdl.texture) return;
-        SDL_SetTextureScaleMode(sdl.texture, SDL_ScaleModeNearest);
+void present(const Surface& frame) { presentPicture(frame); }
+
+void readKey(const SDL_KeyboardEvent& key, bool down) {
+    const SDL_Scancode code = key.keysym.scancode;
+    if (down && !key.repeat) {
+        const bool enter = code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER;
+        if (code == SDL_SCANCODE_F11 || (enter && (key.keysym.mod & KMOD_ALT))) {
+            windowKeys.toggle = true;
+            return;
+        }
+        if (code == SDL_SCANCODE_F12) {
+            windowKeys.screenshot = true;
+            return;
+        }
     }
-    SDL_UpdateTexture(sdl.texture, nullptr, frame.pixels.data(), frame.width * 4);
-    SDL_SetRenderDrawColor(sdl.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(sdl.renderer);
-    if (sdl.mode == 2) {
-        SDL_RenderCopy(sdl.renderer, sdl.texture, nullptr, nullptr);
-    } else {
-        // Windows show the device pixels one to one from the window's corner.
-        SDL_Rect where = {0, 0, frame.width, frame.height};
-        SDL_RenderCopy(sdl.renderer, sdl.texture, nullptr, &where);
+    if (down && key.repeat) return;
+    if (const int virtualKey = virtualKeyOf(code)) platformKeyEvent(virtualKey, down);
+}
+
+// The window keys act once the pump is done; a display switch pumps again from inside.
+void actOnWindowKeys() {
+    const PlatformHandlers& handlers = platformHandlers();
+    while (windowKeys.toggle || windowKeys.screenshot) {
+        if (windowKeys.toggle) {
+            windowKeys.toggle = false;
+            if (handlers.toggleFullScreen) handlers.toggleFullScreen();
+        }
+        if (windowKeys.screenshot) {
+            windowKeys.screenshot = false;
+            if (handlers.screenshotRequested) handlers.screenshotRequested();
+        }
     }
-    SDL_RenderPresent(sdl.renderer);
 }
 
 void pumpEvents() {
+    ++windowKeys.pumpDepth;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
             case SDL_WINDOWEVENT:
                 if (event.window.event == SDL_WINDOWEVENT_CLOSE && platformHandlers().closeRequested) {
                     platformHandlers().closeRequested();
+                } else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                           event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                    presenterWindowChanged();
                 }
+                break;
+            case SDL_KEYDOWN:
+            case SDL_KEYUP:
+                readKey(event.key, event.type == SDL_KEYDOWN);
                 break;
             case SDL_JOYDEVICEADDED:
             case SDL_JOYDEVICEREMOVED:
-                openJoysticks();
+                openControllers();
                 if (platformHandlers().devicesChanged) platformHandlers().devicesChanged();
                 break;
             default:
@@ -229,10 +292,11 @@ void pumpEvents() {
                 break;
         }
     }
+    --windowKeys.pumpDepth;
+    if (windowKeys.pumpDepth == 0) actOnWindowKeys();
 }
 
-bool messageBox(const char* textUtf8, const char* captionUtf8, BoxIcon icon, bool question,
-                bool& answer) {
+bool messageBox(const char* textUtf8, const char* captionUtf8, BoxIcon icon, bool question, bool& answer) {
     Uint32 flags = icon == BoxIcon::Error     ? SDL_MESSAGEBOX_ERROR
                    : icon == BoxIcon::Warning ? SDL_MESSAGEBOX_WARNING
                                               : SDL_MESSAGEBOX_INFORMATION;
@@ -245,7 +309,7 @@ bool messageBox(const char* textUtf8, const char* captionUtf8, BoxIcon icon, boo
     };
     SDL_MessageBoxData data = {};
     data.flags = flags;
-    data.window = sdl.shown ? sdl.window : nullptr;
+    data.window = sdlWindow.shown ? sdlWindow.window : nullptr;
     data.title = captionUtf8;
     data.message = textUtf8;
     data.numbuttons = question ? 2 : 1;
@@ -256,101 +320,22 @@ bool messageBox(const char* textUtf8, const char* captionUtf8, BoxIcon icon, boo
     return true;
 }
 
-// The Win32 virtual-key codes that the button table keeps, as keys of this keyboard.
-SDL_Scancode scancodeOf(int virtualKey) {
-    if (virtualKey >= 'A' && virtualKey <= 'Z') {
-        return static_cast<SDL_Scancode>(SDL_SCANCODE_A + (virtualKey - 'A'));
-    }
-    if (virtualKey >= '1' && virtualKey <= '9') {
-        return static_cast<SDL_Scancode>(SDL_SCANCODE_1 + (virtualKey - '1'));
-    }
-    switch (virtualKey) {
-        case '0': return SDL_SCANCODE_0;
-        case 8: return SDL_SCANCODE_BACKSPACE;
-        case 9: return SDL_SCANCODE_TAB;
-        case 13: return SDL_SCANCODE_RETURN;
-        case 16: return SDL_SCANCODE_LSHIFT;
-        case 17: return SDL_SCANCODE_LCTRL;
-        case 27: return SDL_SCANCODE_ESCAPE;
-        case 32: return SDL_SCANCODE_SPACE;
-        case 37: return SDL_SCANCODE_LEFT;
-        case 38: return SDL_SCANCODE_UP;
-        case 39: return SDL_SCANCODE_RIGHT;
-        case 40: return SDL_SCANCODE_DOWN;
-        default: return SDL_SCANCODE_UNKNOWN;
-    }
-}
+bool joystickRead(int id, JoystickReading& out) { return sdlJoystickRead(id, out); }
+bool musicPlay(const char* path) { return sdlMusicPlay(path); }
+void musicStop() { sdlMusicStop(); }
+void soundPlay(const char* path) { sdlSoundPlay(path); }
 
-bool keyDown(int virtualKey) {
-    const Uint8* keys = SDL_GetKeyboardState(nullptr);
-    SDL_Scancode code = scancodeOf(virtualKey);
-    if (!keys || code == SDL_SCANCODE_UNKNOWN) return false;
-    if (keys[code]) return true;
-    // The keypad's Enter and the right-hand Shift and Control count as the same keys.
-    if (virtualKey == 13) return keys[SDL_SCANCODE_KP_ENTER] != 0;
-    if (virtualKey == 16) return keys[SDL_SCANCODE_RSHIFT] != 0;
-    if (virtualKey == 17) return keys[SDL_SCANCODE_RCTRL] != 0;
-    return false;
-}
-
-bool joystickRead(int id, JoystickReading& out) {
-    SDL_Joystick* joystick = sdl.joysticks[id];
-    if (!joystick || !SDL_JoystickGetAttached(joystick)) return false;
-    out = JoystickReading{};
-    if (SDL_JoystickNumAxes(joystick) >= 2) {
-        out.x = axisToWord(SDL_JoystickGetAxis(joystick, 0));
-        out.y = axisToWord(SDL_JoystickGetAxis(joystick, 1));
-    }
-    // Pads whose cross is a hat steer like a stick.
-    if (SDL_JoystickNumHats(joystick) > 0) {
-        Uint8 hat = SDL_JoystickGetHat(joystick, 0);
-        if (hat & SDL_HAT_LEFT) out.x = 0;
-        if (hat & SDL_HAT_RIGHT) out.x = 0xFFFF;
-        if (hat & SDL_HAT_UP) out.y = 0;
-        if (hat & SDL_HAT_DOWN) out.y = 0xFFFF;
-    }
-    int buttons = std::min(SDL_JoystickNumButtons(joystick), 32);
-    for (int i = 0; i < buttons; ++i) {
-        if (SDL_JoystickGetButton(joystick, i)) out.buttons |= 1u << i;
-    }
+bool setWindowIcon(const char* pngPath) {
+    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> icon(IMG_Load(pngPath), SDL_FreeSurface);
+    if (!icon || !sdlWindow.window) return false;
+    SDL_SetWindowIcon(sdlWindow.window, icon.get());
     return true;
-}
-
-bool musicPlay(const char* path) {
-    if (!sdl.audioOpen) return fileExists(path);
-    Mix_HaltMusic();
-    if (sdl.music) Mix_FreeMusic(sdl.music);
-    // The decoder is chosen by the file's contents, whatever its name ends with.
-    sdl.music = Mix_LoadMUS(path);
-    if (!sdl.music) return false;
-    return Mix_PlayMusic(sdl.music, -1) == 0;
-}
-
-void musicStop() {
-    if (!sdl.audioOpen) return;
-    Mix_HaltMusic();
-    if (sdl.music) Mix_FreeMusic(sdl.music);
-    sdl.music = nullptr;
-}
-
-void soundPlay(const char* path) {
-    if (!sdl.audioOpen) return;
-    auto found = sdl.effects.find(path);
-    Mix_Chunk* chunk = nullptr;
-    if (found != sdl.effects.end()) {
-        chunk = found->second;
-    } else {
-        chunk = Mix_LoadWAV(path);
-        sdl.effects[path] = chunk;  // a missing file is remembered as silence
-    }
-    if (!chunk) return;
-    // One channel: a new effect cuts the one still sounding.
-    Mix_PlayChannel(0, chunk, 0);
 }
 
 }  // namespace
 
 const PlatformBackend sdlBackend = {
-    openBackend, closeBackend, clockNow,   waitUntil,    advanceClock, setDisplay, present,
-    pumpEvents, messageBox, keyDown, joystickRead, musicPlay,    musicStop,  soundPlay,
+    openBackend, closeBackend, clockNow,   waitUntil,    advanceClock, setDisplay,    present,
+    pumpEvents,  messageBox,   sdlKeyDown, joystickRead, musicPlay,    musicStop,     soundPlay,
+    setWindowIcon, presentPathName,
 };

@@ -2,6 +2,7 @@
 // file and adds its pictures under their paths in the game directory ("bmp/mod.bmp" ...).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,13 @@ void addTitle(Catalog& out);        // title.cpp: scroll3, scroll4, poll, gear, 
 void addSelect(Catalog& out);       // select.cpp: truespin, falsespin, waku1-1, arrows, PushEnter
 void addLogos(Catalog& out);        // logos.cpp: TL4-1, QM, titlerogo3, skipstart
 void addFonts(Catalog& out, const std::string& fontFile);  // fonts.cpp: font, font2, font2color, font3
+
+// Files that are not the game's bitmaps: the desktop icons, PNG files drawn from the pictures
+// above (icons.cpp: icons/hicolor/NxN/apps/yomogi.png).
+struct EncodedFile {
+    std::string path;  // relative to the game directory
+    std::vector<uint8_t> bytes;
+};
+void addIcons(const Catalog& art, std::vector<EncodedFile>& out);
 
 }  // namespace pg

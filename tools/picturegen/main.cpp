@@ -71,12 +71,20 @@ int main(int argc, char** argv) {
     pg::addLogos(catalog);
     pg::addFonts(catalog, font);
 
-    if (!out.empty())
+    if (!out.empty()) {
         for (const auto& picture : catalog)
             if (!writeFile(fs::path(out) / picture.path, pg::encodeBmp(picture.image))) {
                 std::fprintf(stderr, "picturegen: cannot write %s\n", (fs::path(out) / picture.path).c_str());
                 return 1;
             }
+        std::vector<pg::EncodedFile> icons;
+        pg::addIcons(catalog, icons);
+        for (const auto& icon : icons)
+            if (!writeFile(fs::path(out) / icon.path, icon.bytes)) {
+                std::fprintf(stderr, "picturegen: cannot write %s\n", (fs::path(out) / icon.path).c_str());
+                return 1;
+            }
+    }
     if (!gallery.empty() && !writeFile(gallery, pg::encodeBmp(pg::contactSheet(catalog)))) {
         std::fprintf(stderr, "picturegen: cannot write %s\n", gallery.c_str());
         return 1;

@@ -1,6 +1,7 @@
 # picturegen: draws every bitmap of the game from code and from content/pictures, and writes
 # them into the game directory. Runs again whenever the tool or its sources change.
 pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
+pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)  # the desktop icons
 
 add_executable(picturegen
   tools/picturegen/main.cpp
@@ -18,8 +19,9 @@ add_executable(picturegen
   tools/picturegen/title.cpp
   tools/picturegen/select.cpp
   tools/picturegen/logos.cpp
-  tools/picturegen/fonts.cpp)
-target_link_libraries(picturegen PRIVATE PkgConfig::FREETYPE yomogi_base)
+  tools/picturegen/fonts.cpp
+  tools/picturegen/icons.cpp)
+target_link_libraries(picturegen PRIVATE PkgConfig::FREETYPE PkgConfig::PNG yomogi_base)
 # The tool is not game code: built plain and optimised even in sanitizer builds, so the
 # pictures come out in a second.
 set_target_properties(picturegen PROPERTIES
