@@ -13,3 +13,7 @@ endforeach()
 if(TARGET bench_blit)
   target_link_libraries(bench_blit PRIVATE PkgConfig::SDL2)
 endif()
+# The solver's benchmark drives the solver's library (tools/solver).
+if(TARGET bench_solver)
+  target_link_libraries(bench_solver PRIVATE yomogi_solver)
+endif()

@@ -3,7 +3,7 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 set(YOMOGI_TEST_SOURCES)
-foreach(subsystem base platform app gfx audio input text stage game result menu assets)
+foreach(subsystem base platform app gfx audio input text stage game result menu assets solver)
   if(EXISTS ${CMAKE_SOURCE_DIR}/tests/${subsystem}/tests.cmake)
     include(tests/${subsystem}/tests.cmake)
   endif()

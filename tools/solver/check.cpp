@@ -214,8 +214,9 @@ CheckResult checkWorld(const Options& options, int world) {
         }
         const int stored = rooms[static_cast<size_t>(room)].par;
         if (!r.solved) {
-            std::string why = r.gaveUp ? "the search gave up at " + std::to_string(r.states) + " states"
-                                       : "no solution within " + std::to_string(r.maxTurns) + " turns";
+            std::string why = r.gaveUp   ? "the search gave up at " + std::to_string(r.states) + " states"
+                              : r.closed ? "no solution: every reachable state was searched"
+                                         : "no solution within " + std::to_string(r.maxTurns) + " turns";
             if ((r.orientationsSeen & r.goalUpright) == 0) why += "; the goal is never upright in any settled state";
             out.faults.push_back(where(world, room) + why);
             continue;

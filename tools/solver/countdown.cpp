@@ -56,8 +56,6 @@ CountdownResult searchCountdown(const FullState& entry, const InputModel& model)
     std::vector<int32_t> key(static_cast<size_t>(codec.words()));
     std::vector<int> parent{-1}, via{-1}, cost{0};
     codec.capture(key.data());
-    // The countdown is what is being measured: states differing only in it are the same here.
-    codec.clearStartCounters(key.data());
     bool fresh = false;
     table.intern(key.data(), fresh);
     std::deque<int> queue{0};
@@ -75,17 +73,18 @@ CountdownResult searchCountdown(const FullState& entry, const InputModel& model)
             if ((a >= walkActionCount(model) && a < kWalkActions) || (a >= kWalkActions && !standing)) continue;
             codec.restore(table.key(q), 0);
             const int c = cost[static_cast<size_t>(q)] + play(a, model.hold);
-            if (playerLeavingThroughGoal()) {
-                if (c < goalCost) {
+            if (playerLeavingThroughGoal() || playerFailed()) {
+                if (playerLeavingThroughGoal() && c < goalCost) {
                     goalCost = c;
                     goalFrom = q;
                     goalAction = a;
                 }
+                // The panels and fades that follow are not in the key: start again clean.
+                restoreFullState(entry);
                 continue;
             }
-            if (playerFailed() || c > kCountdown) continue;
+            if (c > kCountdown) continue;
             codec.capture(key.data());
-            codec.clearStartCounters(key.data());
             const int id = table.intern(key.data(), fresh);
             if (fresh) {
                 parent.push_back(q);

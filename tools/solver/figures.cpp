@@ -138,22 +138,62 @@ const char* blockName(int type) {
 
 }  // namespace
 
-std::vector<int> turnsToGoal(const RoomSearch& search) {
+namespace {
+
+// The search's edges turned round: for each state, the (state, action) pairs that lead to it.
+struct ReverseEdges {
+    std::vector<int> start, from;
+    explicit ReverseEdges(const RoomSearch& search);
+};
+
+ReverseEdges::ReverseEdges(const RoomSearch& search) {
     const int n = search.states();
-    // Edges turned round, each with its cost: 0 for a walk, 1 for a turn.
-    std::vector<int> start(static_cast<size_t>(n) + 1, 0);
+    start.assign(static_cast<size_t>(n) + 1, 0);
     for (int id = 0; id < n; ++id)
         for (int a = 0; a < kActions; ++a)
             if (search.edge(id, a) >= 0) ++start[static_cast<size_t>(search.edge(id, a)) + 1];
     for (int i = 0; i < n; ++i) start[static_cast<size_t>(i) + 1] += start[static_cast<size_t>(i)];
-    std::vector<int> from(static_cast<size_t>(start[static_cast<size_t>(n)]));
+    from.assign(static_cast<size_t>(start[static_cast<size_t>(n)]), 0);
     std::vector<int> fill(start.begin(), start.end() - 1);
     for (int id = 0; id < n; ++id)
         for (int a = 0; a < kActions; ++a) {
             const int32_t e = search.edge(id, a);
             if (e >= 0) from[static_cast<size_t>(fill[static_cast<size_t>(e)]++)] = id * kActions + a;
         }
+}
 
+// The states from which some state with an action not yet tried can be reached: beyond what was
+// searched, the goal may still be found from them.
+std::vector<char> reachesUnsearched(const RoomSearch& search, const ReverseEdges& reverse) {
+    const int n = search.states();
+    std::vector<char> open(static_cast<size_t>(n), 0);
+    std::vector<int> queue;
+    for (int id = 0; id < n; ++id)
+        for (int a = 0; a < kActions; ++a)
+            if (search.edge(id, a) == kEdgeUnknown && !open[static_cast<size_t>(id)]) {
+                open[static_cast<size_t>(id)] = 1;
+                queue.push_back(id);
+            }
+    for (size_t q = 0; q < queue.size(); ++q) {
+        const int u = queue[q];
+        for (int k = reverse.start[static_cast<size_t>(u)]; k < reverse.start[static_cast<size_t>(u) + 1]; ++k) {
+            const int v = reverse.from[static_cast<size_t>(k)] / kActions;
+            if (open[static_cast<size_t>(v)]) continue;
+            open[static_cast<size_t>(v)] = 1;
+            queue.push_back(v);
+        }
+    }
+    return open;
+}
+
+}  // namespace
+
+std::vector<int> turnsToGoal(const RoomSearch& search) {
+    const int n = search.states();
+    const ReverseEdges reverse(search);
+    const std::vector<int>& start = reverse.start;
+    const std::vector<int>& from = reverse.from;
+    // A walk costs no turn, a turn one.
     std::vector<int> dist(static_cast<size_t>(n), kUnreachable);
     std::deque<int> queue;
     for (int cost : {0, 1})
@@ -203,8 +243,10 @@ void computeFigures(const Options& options, const WorldSource& source, RoomSearc
     f.closed = search.closed();
 
     const std::vector<int> dist = turnsToGoal(search);
+    // A state from which the search could not look further is not called a dead end.
+    const std::vector<char> open = reachesUnsearched(search, ReverseEdges(search));
     for (int id = 0; id < search.states(); ++id) {
-        if (!search.settled(id) || dist[static_cast<size_t>(id)] != kUnreachable) continue;
+        if (!search.settled(id) || dist[static_cast<size_t>(id)] != kUnreachable || open[static_cast<size_t>(id)]) continue;
         ++f.deadEnds;
         const size_t turns = static_cast<size_t>(search.depth(id));
         if (turns <= 2) ++f.deadEndsWithinTwo;

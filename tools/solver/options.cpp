@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace solver {
 
@@ -101,6 +102,11 @@ bool parseOptions(int argc, const char* const* argv, Options& out, std::string& 
             return false;
         }
     }
+    // The solver stands in a staged copy of each world while it plays, so every path is made
+    // absolute first.
+    std::error_code ignored;
+    for (std::string* path : {&out.root, &out.witness, &out.json, &out.table, &out.witnesses})
+        if (!path->empty()) *path = std::filesystem::absolute(*path, ignored).lexically_normal().string();
     return true;
 }
 

@@ -25,6 +25,11 @@ namespace {
 
 uint64_t steps = 0;
 bool playing = false;
+// While a world is open the program stands in its staged copy, so that whatever the game writes
+// (a record when a CLEAR panel closes, a first clear's map) lands there and never in the game
+// directory the world came from.
+std::unique_ptr<StagedWorld> staged;
+std::string returnTo;
 
 // The buttons each script key holds down, found the way the keyboard poll finds them: by key
 // code (Up holds the jump and the menu's Up).
@@ -55,24 +60,31 @@ bool openWorld(const WorldSource& source, std::string& fault) {
     game = GameState{};
     game.currentWorld = source.world;
 
-    StagedWorld staged;
-    if (!staged.stage(source, fault)) return false;
+    staged = std::make_unique<StagedWorld>();
+    if (!staged->stage(source, fault)) {
+        staged.reset();
+        return false;
+    }
     char previous[4096];
-    if (!::getcwd(previous, sizeof previous)) previous[0] = '\0';
-    if (::chdir(staged.root().c_str()) != 0) {
-        fault = "cannot enter " + staged.root();
+    returnTo = ::getcwd(previous, sizeof previous) ? previous : "";
+    if (::chdir(staged->root().c_str()) != 0) {
+        fault = "cannot enter " + staged->root();
+        staged.reset();
         return false;
     }
     // The loader's own judgement comes first, so that its reason can be told.
     playing = checkWorldFiles(source.world, fault) && startPlay(source.world, WorldPictures::None);
-    if (previous[0] && ::chdir(previous) != 0) fault = "cannot return to " + std::string(previous);
     steps = 0;
+    if (!playing) closeWorld();
     return playing;
 }
 
 void closeWorld() {
     if (playing) stopPlay();
     playing = false;
+    if (!staged) return;
+    if (!returnTo.empty() && ::chdir(returnTo.c_str()) != 0) std::perror(returnTo.c_str());
+    staged.reset();
 }
 
 void stepFrame(Keys keys) {

@@ -25,6 +25,7 @@ std::string parText(const RoomResult& r) {
     if (!r.fault.empty()) return "not searched: " + r.fault;
     if (r.solved) return "par " + std::to_string(r.par) + " (minimal within the model)";
     if (r.gaveUp) return "search stopped at " + std::to_string(r.states) + " states without a solution";
+    if (r.closed) return "no solution: every reachable state was searched (" + std::to_string(r.states) + ")";
     return "no solution within " + std::to_string(r.maxTurns) + " turns";
 }
 

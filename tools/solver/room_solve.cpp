@@ -65,6 +65,7 @@ RoomResult solveRoom(const Options& options, int world, int room) {
     r.solved = search.solved();
     r.par = search.par();
     r.gaveUp = search.gaveUp();
+    r.closed = search.closed();
     r.states = search.states();
     r.settled = search.settledStates();
     r.frames = search.frames();

@@ -49,6 +49,7 @@ struct RoomResult {
     bool solved = false;
     int par = -1;
     bool gaveUp = false;
+    bool closed = false;  // every reachable state was searched
     int maxTurns = 0;
     int states = 0;
     int settled = 0;

@@ -75,18 +75,30 @@ int RoomSearch::add(const int32_t* key, int depth, int parent, int via, bool& fr
     depth_.push_back(depth);
     parent_.push_back(parent);
     via_.push_back(static_cast<uint8_t>(via));
-    flags_.push_back(playerStanding() ? kStanding : 0);
+    const bool canTurn = playerStanding();
+    flags_.push_back(canTurn ? kStanding : 0);
     edges_.insert(edges_.end(), kActions, kEdgeUnknown);
+    // No turn starts unless the player stands; walking actions outside the model are never tried.
+    int32_t* e = &edges_[edges_.size() - kActions];
+    for (int a = walkActionCount(model_); a < kWalkActions; ++a) e[a] = kEdgeNone;
+    if (!canTurn) e[kTurnAnticlockwise] = e[kTurnClockwise] = kEdgeNone;
     if (table_.size() > model_.maxStates) gaveUp_ = true;
     return id;
+}
+
+int32_t RoomSearch::ended(int32_t edge) {
+    // The goal and a failure start panels, fades and room changes that the key does not hold:
+    // the game is put back as it was at the entry before anything else is played.
+    restoreFullState(entry_);
+    return edge;
 }
 
 int32_t RoomSearch::walk(int id, int action) {
     restore(id);
     for (int f = 0; f < model_.hold; ++f) {
         stepFrame(actionKeys(action, f));
-        if (playerLeavingThroughGoal()) return kEdgeGoal;
-        if (playerFailed()) return kEdgeFailed;
+        if (playerLeavingThroughGoal()) return ended(kEdgeGoal);
+        if (playerFailed()) return ended(kEdgeFailed);
     }
     if (!codec_.capture(scratch_.data())) {
         keyOverflow_ = true;
@@ -112,11 +124,11 @@ bool RoomSearch::settle(int32_t& edge, int& framesUsed) {
         stepFrame(kNoKeys);
         ++framesUsed;
         if (playerLeavingThroughGoal()) {
-            edge = kEdgeGoal;
+            edge = ended(kEdgeGoal);
             return false;
         }
         if (playerFailed()) {
-            edge = kEdgeFailed;
+            edge = ended(kEdgeFailed);
             return false;
         }
         if (!codec_.capture(scratch_.data())) {
@@ -140,8 +152,8 @@ int32_t RoomSearch::turn(int id, int action) {
     restore(id);
     stepFrame(actionKeys(action, 0));
     if (!roomTurning()) return kEdgeNone;
-    if (playerLeavingThroughGoal()) return kEdgeGoal;
-    if (playerFailed()) return kEdgeFailed;
+    if (playerLeavingThroughGoal()) return ended(kEdgeGoal);
+    if (playerFailed()) return ended(kEdgeFailed);
     if (!codec_.capture(scratch_.data())) {
         keyOverflow_ = true;
         return kEdgeFailed;

@@ -89,6 +89,7 @@ public:
 private:
     static constexpr uint8_t kSettled = 1, kStanding = 2;
     int add(const int32_t* key, int depth, int parent, int via, bool& fresh);
+    int32_t ended(int32_t edge);
     int32_t walk(int id, int action);
     int32_t turn(int id, int action);
     // Nothing held until the room has settled; false when a goal or a failure came first, the

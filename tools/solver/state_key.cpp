@@ -57,10 +57,10 @@ float bitsFloat(int32_t bits) {
     return f;
 }
 
-// Cells whose procedure reads or writes their counter in a way that matters to play.
-bool isSpecial(void (*procedure)(int)) {
-    return procedure == startCell || procedure == goalCell || procedure == doorCell;
-}
+// Cells whose counter matters to play: the goal takes the player only once fully open, a door
+// lets it through only then. A start cell's count only shows and closes panels, and nothing the
+// solver does (it never presses Enter) lets a panel change play, so it is left out.
+bool isSpecial(void (*procedure)(int)) { return procedure == goalCell || procedure == doorCell; }
 
 }  // namespace
 
@@ -164,13 +164,6 @@ void RoomKey::restore(const int32_t* in, int turnCount) {
         b.worldX = b.x + room.originX;
         b.worldY = b.y + room.originY;
     }
-}
-
-void RoomKey::clearStartCounters(int32_t* key) const {
-    const Arrangement& a = arrangements_[key[0] & 3];
-    const int first = kRoomWords + kPlayerWords + kCameraWords + kButtonWords;
-    for (size_t k = 0; k < a.special.size(); ++k)
-        if (a.cells[static_cast<size_t>(a.special[k])].procedure == startCell) key[first + static_cast<int>(k)] = 0;
 }
 
 uint64_t hashKey(const int32_t* key, int words) {

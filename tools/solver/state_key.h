@@ -1,5 +1,5 @@
 // The state of play of one room as a short row of integers: every field that a rule of the room
-// reads (blocks, the player, the turn, the special cells' counters, the camera and the buttons),
+// reads (blocks, the player, the turn, the goal's and doors' counters, the camera and the buttons),
 // nothing that only drawing reads (animation frames, dust puffs, decorations, the random
 // generator, the panels' texts). Two states with the same key play on identically, so the key is
 // both the solver's exact identity of a state and the compact copy it restores from.
@@ -20,9 +20,6 @@ public:
     // Puts the key back into the current room; the move count is given separately, as states
     // are the same whatever the number of turns that led to them.
     void restore(const int32_t* in, int turnCount);
-    // Sets the start cells' counters in a key to 0 (for searches that count those frames
-    // themselves).
-    void clearStartCounters(int32_t* key) const;
 
 private:
     struct CellShape {
@@ -32,7 +29,7 @@ private:
     struct Arrangement {
         bool known = false;
         std::vector<CellShape> cells;
-        std::vector<int> special;  // indices of start, goal and door cells in grid order
+        std::vector<int> special;  // indices of goal and door cells in grid order
     };
     void learnArrangement(int orientation);
 
