@@ -1,0 +1,86 @@
+// The solver's key of a state must hold everything that decides what happens next: a room put
+// back from its key alone, into a game left in any other state, plays on exactly as the same
+// room put back whole from the game's own snapshot.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "app/game_run.h"
+#include "entry.h"
+#include "search.h"
+#include "state_key.h"
+
+namespace {
+
+using solver::Keys;
+
+// A random player: walks, jumps and turns, holding each choice a few frames.
+std::vector<Keys> randomKeys(std::mt19937& random, int frames) {
+    const Keys choices[] = {solver::kNoKeys, solver::kKeyLeft, solver::kKeyRight, solver::kKeyUp,
+                            solver::kKeyLeft | solver::kKeyUp, solver::kKeyRight | solver::kKeyUp,
+                            solver::kKeyA, solver::kKeyD};
+    std::vector<Keys> keys;
+    while (static_cast<int>(keys.size()) < frames) {
+        const Keys k = choices[random() % 8];
+        const int hold = 1 + static_cast<int>(random() % 6);
+        for (int f = 0; f < hold; ++f) keys.push_back(k);
+    }
+    keys.resize(static_cast<size_t>(frames));
+    return keys;
+}
+
+std::vector<std::vector<int32_t>> keysAlong(solver::RoomKey& codec, const std::vector<Keys>& inputs) {
+    std::vector<std::vector<int32_t>> out;
+    for (Keys k : inputs) {
+        solver::stepFrame(k);
+        std::vector<int32_t> key(static_cast<size_t>(codec.words()));
+        if (solver::playerFailed() || solver::playerLeavingThroughGoal() || !codec.capture(key.data())) break;
+        out.push_back(key);
+    }
+    return out;
+}
+
+TEST(SolverKey, PutsBackEverythingThatDecidesPlay) {
+    // The crate room of world 0, as the player finds it.
+    const solver::WorldSource source{YOMOGI_GAME_DIR, 0, "clear001.txt"};
+    std::string fault;
+    ASSERT_TRUE(solver::openWorld(source, fault)) << fault;
+    solver::RoomEntry entry;
+    ASSERT_TRUE(solver::enterRoom(2, solver::InputModel{}, entry, fault)) << fault;
+    solver::RoomKey codec;
+    codec.bindToCurrentRoom();
+
+    std::mt19937 random(7);
+    int compared = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        // A state somewhere along a random play from the entry.
+        solver::restoreFullState(entry.state);
+        for (Keys k : randomKeys(random, 40 + static_cast<int>(random() % 200))) solver::stepFrame(k);
+        // The solver takes keys only between turns.
+        if (solver::playerFailed() || solver::playerLeavingThroughGoal() || solver::roomTurning()) continue;
+        const solver::FullState whole = solver::captureFullState();
+        std::vector<int32_t> key(static_cast<size_t>(codec.words()));
+        ASSERT_TRUE(codec.capture(key.data()));
+        const int turns = solver::turnCount();
+        const std::vector<Keys> then = randomKeys(random, 150);
+
+        solver::restoreFullState(whole);
+        const auto expected = keysAlong(codec, then);
+
+        // Elsewhere first (other blocks, counters, panels, orientation), then the key alone.
+        solver::restoreFullState(entry.state);
+        for (Keys k : randomKeys(random, 120)) solver::stepFrame(k);
+        if (solver::playerFailed() || solver::playerLeavingThroughGoal()) solver::restoreFullState(entry.state);
+        codec.restore(key.data(), turns);
+        const auto played = keysAlong(codec, then);
+
+        ASSERT_EQ(played.size(), expected.size()) << "trial " << trial;
+        for (size_t f = 0; f < expected.size(); ++f) ASSERT_EQ(played[f], expected[f]) << "trial " << trial << " frame " << f;
+        compared += static_cast<int>(expected.size());
+    }
+    EXPECT_GT(compared, 10000);
+    solver::closeWorld();
+}
+
+}  // namespace
