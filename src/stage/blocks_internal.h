@@ -91,7 +91,11 @@ void moveSideways(int index, Meets meets, bool firstOnly) {
     });
 }
 
-// Solid blocks meet every block but arrows and liquid.
-inline bool meetsSolid(const Block& other) { return !blockIsPassable(other); }
+// Solid blocks meet every block but arrows and liquid (an object, so that the loops above call
+// it in place rather than through a pointer).
+struct MeetsSolid {
+    bool operator()(const Block& other) const { return !blockIsPassable(other); }
+};
+inline constexpr MeetsSolid meetsSolid{};
 
 }  // namespace blocks

@@ -6,6 +6,8 @@ set_source_files_properties(tests/assets/picture_test.cpp PROPERTIES
 list(APPEND YOMOGI_TEST_SOURCES
   tests/assets/sound_test.cpp
   tests/assets/sound_score_test.cpp
+  # The score tests check the synthesiser's own rules (parsing, swing, mixing): the one tool
+  # whose code the tests need.
   tools/soundgen/render.cpp
   tools/soundgen/score.cpp
   tools/soundgen/synth.cpp

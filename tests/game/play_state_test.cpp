@@ -46,6 +46,7 @@ protected:
         display.height = 480;
         resetInputState();
         game = GameState{};
+        clearResultRecord();
         seedRandom(5);
     }
     void TearDown() override {
@@ -109,6 +110,8 @@ TEST_F(PlayState, SteppingWithoutDrawingFollowsTheDrawnGame) {
     }
     stopPlay();
     resetInputState();
+    game = GameState{};
+    clearResultRecord();
     seedRandom(5);
     enterCrateRoom(WorldPictures::None);
     for (int n = 0; n < 400; ++n) {
