@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "app/game_run.h"
+#include "solver/solver_support.h"
 #include "entry.h"
 #include "search.h"
 #include "state_key.h"
@@ -41,13 +41,11 @@ std::vector<std::vector<int32_t>> keysAlong(solver::RoomKey& codec, const std::v
     return out;
 }
 
-TEST(SolverKey, PutsBackEverythingThatDecidesPlay) {
-    // The crate room of world 0, as the player finds it.
-    const solver::WorldSource source{YOMOGI_GAME_DIR, 0, "clear001.txt"};
+void expectKeysPutBackPlay(const solver::WorldSource& source, int room) {
     std::string fault;
     ASSERT_TRUE(solver::openWorld(source, fault)) << fault;
     solver::RoomEntry entry;
-    ASSERT_TRUE(solver::enterRoom(2, solver::InputModel{}, entry, fault)) << fault;
+    ASSERT_TRUE(solver::enterRoom(room, solver::InputModel{}, entry, fault)) << fault;
     solver::RoomKey codec;
     codec.bindToCurrentRoom();
 
@@ -81,6 +79,32 @@ TEST(SolverKey, PutsBackEverythingThatDecidesPlay) {
     }
     EXPECT_GT(compared, 10000);
     solver::closeWorld();
+}
+
+TEST(SolverKey, PutsBackEverythingThatDecidesPlayWithACrate) {
+    expectKeysPutBackPlay({YOMOGI_GAME_DIR, 0, "clear001.txt"}, 2);  // world 0's crate room
+}
+
+// Every kind of block at once: sticky blocks, liquid, a weight, a spring, an arrow, a lift, a
+// ghost block, spikes and a hazard.
+TEST(SolverKey, PutsBackEverythingThatDecidesPlayWithEveryBlock) {
+    solvertest::Grid hall = solvertest::walled(10), room = solvertest::walled(10);
+    hall[8][1] = 200;
+    hall[8][8] = 230;
+    room[1][8] = 1220;
+    room[2][2] = room[2][4] = 140;
+    room[3][6] = 130;
+    room[4][2] = 40;
+    room[5][4] = 110;
+    room[5][7] = 3120;
+    room[6][5] = 50;
+    room[7][2] = 60;
+    room[7][7] = 100;
+    room[8][6] = 90;
+    room[8][1] = 200;
+    testgame::GameDirectory dir;
+    solvertest::writeWorld(dir, 0, {{{hall, 0, "ホール"}, {room, 1, "ヘヤ"}}, {}});
+    expectKeysPutBackPlay({dir.root().string(), 0, ""}, 1);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kRoomWords = 3;    // orientation, turn state, turn angle
 constexpr int kPlayerWords = 5;  // x|y, vx|vy, contact, state, opacity
-constexpr int kCameraWords = 3;  // x, y (bits), state
+constexpr int kCameraWords = 8;  // x, y (bits), state, and while orbiting: saved state, centre, angle, radius
 constexpr int kButtonWords = 1;  // 13 button states, 2 bits each
 constexpr int kBlockWords = 3;   // x|y, vx|vy, stuck|active
 
@@ -104,7 +104,15 @@ bool RoomKey::capture(int32_t* out) {
     out[w++] = p.opacity;
     out[w++] = floatBits(camera->x);
     out[w++] = floatBits(camera->y);
-    out[w++] = camera->state == cameraFollow ? 0 : camera->state == cameraOrbit ? 1 : 2;
+    // The orbit's figures are set afresh whenever a turn begins, so they count only while the
+    // camera orbits (in the frame after a turn's last, it still does).
+    const bool orbiting = camera->state == cameraOrbit;
+    out[w++] = camera->state == cameraFollow ? 0 : orbiting ? 1 : 2;
+    out[w++] = orbiting ? (camera->savedState == cameraFollow ? 0 : 1) : 0;
+    out[w++] = orbiting ? camera->orbitCentreX : 0;
+    out[w++] = orbiting ? camera->orbitCentreY : 0;
+    out[w++] = orbiting ? camera->orbitAngle : 0;
+    out[w++] = orbiting ? camera->orbitRadius : 0;
     uint32_t buttons = 0;
     for (int i = 0; i < kButtonCount; ++i) buttons |= static_cast<uint32_t>(buttonClass(i, input.buttons[i].state)) << (2 * i);
     out[w++] = static_cast<int32_t>(buttons);
@@ -151,6 +159,11 @@ void RoomKey::restore(const int32_t* in, int turnCount) {
     camera->y = bitsFloat(in[w++]);
     const int cameraState = in[w++];
     camera->state = cameraState == 0 ? cameraFollow : cameraOrbit;
+    camera->savedState = in[w++] == 0 ? cameraFollow : cameraOrbit;
+    camera->orbitCentreX = in[w++];
+    camera->orbitCentreY = in[w++];
+    camera->orbitAngle = in[w++];
+    camera->orbitRadius = in[w++];
     const uint32_t buttons = static_cast<uint32_t>(in[w++]);
     for (int i = 0; i < kButtonCount; ++i) input.buttons[i].state = kClassState[(buttons >> (2 * i)) & 3u];
     for (int index : a.special) room.cells[static_cast<size_t>(index)].counter = in[w++];
