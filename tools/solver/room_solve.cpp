@@ -77,16 +77,37 @@ RoomResult solveRoom(const Options& options, int world, int room) {
 }
 
 std::string roomWitness(const RoomResult& r, const InputModel& model) {
-    char title[160];
-    std::snprintf(title, sizeof title, "World %d, room %d (%s), par %d: written by yomogi-solve.", r.world, r.room,
+    char line[256];
+    std::vector<std::string> header;
+    std::snprintf(line, sizeof line, "World %d, room %d (%s), par %d: written by yomogi-solve.", r.world, r.room,
                   r.name.c_str(), r.par);
-    const std::vector<std::string> header = {
-        title,
-        "From the world's first frame, with map/" + std::string(r.mapFile == "map.txt" ? "NNN/map.txt as shipped" : "NNN/" + r.mapFile + " as map.txt") +
-            " (as a player finds it after the earlier rooms).",
-        describeModel(model) + ".",
-    };
-    return witnessText(r.walk, r.path, header);
+    header.push_back(line);
+    if (r.mapFile == "map.txt")
+        std::snprintf(line, sizeof line, "From the world's first frame, with map/%03d/map.txt as shipped.", r.world);
+    else
+        std::snprintf(line, sizeof line,
+                      "From the world's first frame, with map/%03d/%s as map.txt (the earlier rooms cleared).",
+                      r.world, r.mapFile.c_str());
+    header.push_back(line);
+    // The model in lines of a readable length.
+    std::string text = describeModel(model) + ".", current;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find(' ', at);
+        if (end == std::string::npos) end = text.size();
+        const std::string word = text.substr(at, end - at);
+        if (!current.empty() && current.size() + 1 + word.size() > 96) {
+            header.push_back(current);
+            current.clear();
+        }
+        current += (current.empty() ? "" : " ") + word;
+        at = end + 1;
+    }
+    if (!current.empty()) header.push_back(current);
+    Witness room = r.path;
+    if (!room.empty() && room.front().comment.empty())
+        room.front().comment = "in room " + std::to_string(r.room) + ", from its start cell";
+    return witnessText(r.walk, room, header);
 }
 
 }  // namespace solver
