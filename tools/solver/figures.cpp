@@ -119,22 +119,6 @@ bool randomRunClears(RoomSearch& search, int maxTurns, uint32_t seed, std::unord
     }
 }
 
-const char* blockName(int type) {
-    switch (type) {
-    case 40: return "heavy weight";
-    case 50: return "lift";
-    case 60: return "ghost block";
-    case 80: return "falling hazard";
-    case 90: return "still hazard";
-    case 100: return "spikes";
-    case 110: return "spring";
-    case 120: return "arrow";
-    case 130: return "liquid";
-    case 140: return "sticky block";
-    case 150: return "still block";
-    default: return "crate";
-    }
-}
 
 }  // namespace
 
@@ -221,6 +205,23 @@ std::vector<int> turnsToGoal(const RoomSearch& search) {
         }
     }
     return dist;
+}
+
+const char* blockName(int type) {
+    switch (type) {
+    case 40: return "heavy weight";
+    case 50: return "lift";
+    case 60: return "ghost block";
+    case 80: return "falling hazard";
+    case 90: return "still hazard";
+    case 100: return "spikes";
+    case 110: return "spring";
+    case 120: return "arrow";
+    case 130: return "liquid";
+    case 140: return "sticky block";
+    case 150: return "still block";
+    default: return "crate";
+    }
 }
 
 std::vector<std::string> mechanicsOf(const std::vector<int>& grid) {

@@ -18,6 +18,8 @@ void computeFigures(const Options& options, const WorldSource& source, RoomSearc
 // reached from there within what was searched).
 std::vector<int> turnsToGoal(const RoomSearch& search);
 
+// A block type's name ("crate", "spikes", ...).
+const char* blockName(int type);
 // The names of the mechanics a room's grid uses.
 std::vector<std::string> mechanicsOf(const std::vector<int>& grid);
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/json_writer.h"
+#include "figures.h"
 
 namespace solver {
 
@@ -18,7 +19,7 @@ std::string format(const char* pattern, double value) {
 std::string percent(double share) { return format("%.1f %%", share * 100.0); }
 
 std::string blockLabel(const BlockRemoval& b) {
-    return std::to_string(b.type) + " at column " + std::to_string(b.column) + ", row " + std::to_string(b.row);
+    return std::string(blockName(b.type)) + " at column " + std::to_string(b.column) + ", row " + std::to_string(b.row);
 }
 
 std::string parText(const RoomResult& r) {
@@ -29,16 +30,17 @@ std::string parText(const RoomResult& r) {
     return "no solution within " + std::to_string(r.maxTurns) + " turns";
 }
 
+// "crate at 2,6: 1 (decoration), spikes at 4,3: none": the par without each block.
 std::string blocksCheck(const RoomFigures& f) {
     if (f.blocks.empty()) return "no blocks";
     std::string text;
-    int decorations = 0;
     for (const BlockRemoval& b : f.blocks) {
         if (!text.empty()) text += ", ";
+        text += blockName(b.type) + std::string(" at ") + std::to_string(b.column) + "," + std::to_string(b.row) + ": ";
         text += b.solved ? std::to_string(b.par) : "none";
-        decorations += b.decoration ? 1 : 0;
+        if (b.decoration) text += " (decoration)";
     }
-    return (decorations ? std::to_string(decorations) + " decoration: " : "all needed: ") + text;
+    return text;
 }
 
 }  // namespace
