@@ -32,6 +32,12 @@ void placeBlocks(int room);
 void assignBehaviour(Block& block);
 // One frame of the current room's blocks, higher blocks first.
 void stepBlocks();
+// How stepBlocks finds its work. Filed: each block pushes out of the blocks filed near it only,
+// and the order of the last frame is kept while the blocks still stand that way. Plain: every
+// block is tried against every other and the order is found afresh, as the rules are written;
+// both step exactly alike, and the plain way is kept to compare with.
+enum class BlockStepping { Filed, Plain };
+extern BlockStepping blockStepping;
 // mode 1: the current room at room-local positions onto target (the picture taken for a turn);
 // mode 2: every room's blocks in view, at screen positions onto target; mode 3: as mode 2
 // without the current room.

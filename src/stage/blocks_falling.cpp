@@ -65,7 +65,6 @@ void blockGhostFalling(int index) { fall(index, {1, 10, Crush::None}); }
 void blockSticky(int index) {
     Room& room = currentRoomRef();
     Block& block = blocks::at(index);
-    const int n = static_cast<int>(room.blocks.size());
     const int oldY = block.y;
 
     if (!block.stuck) {
@@ -76,8 +75,8 @@ void blockSticky(int index) {
     if (collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
                          kAxisVertical))
         block.vy = 0;
-    for (int j = 0; j < n; ++j) {
-        if (j == index) continue;
+    // Only the blocks within a pixel of its sides can push it or join it.
+    blocks::forEachNearby(index, block.x, block.y, -1, -1, kBlockSize + 2, kBlockSize + 2, [&](int j) {
         Block& other = room.blocks[static_cast<size_t>(j)];
         const int code = blocks::pushOutOf(block, other, kAxisVertical);
         if (code == kContactFromBelow || code == kContactLanded) {
@@ -88,14 +87,14 @@ void blockSticky(int index) {
                          kBlockSize, kBlockSize) &&
             block.vy == 0 && other.vy == 0 && other.type == block.type)
             joinSticky(block, other);
-    }
+        return false;
+    });
 
     block.x += block.vx;
     if (collideWithCells(room.cells, block.x, block.y, kBlockSize, kBlockSize, room.width,
                          kAxisHorizontal))
         block.vx = 0;
-    for (int j = 0; j < n; ++j) {
-        if (j == index) continue;
+    blocks::forEachNearby(index, block.x, block.y, -1, -1, kBlockSize + 2, kBlockSize + 2, [&](int j) {
         Block& other = room.blocks[static_cast<size_t>(j)];
         const int code = blocks::pushOutOf(block, other, kAxisHorizontal);
         if (code == kContactLeft || code == kContactRight) block.vx = 0;
@@ -103,7 +102,8 @@ void blockSticky(int index) {
                          kBlockSize, kBlockSize) &&
             block.vx == 0 && other.vx == 0 && other.type == block.type)
             joinSticky(block, other);
-    }
+        return false;
+    });
 
     if (comesDownOnPlayer(block, oldY, Crush::KeepFrame)) block.vy = 0;
 }

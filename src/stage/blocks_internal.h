@@ -2,6 +2,7 @@
 #pragma once
 
 #include "stage/blocks.h"
+#include "stage/blocks_nearby.h"
 #include "stage/collision.h"
 #include "stage/effects.h"
 #include "stage/world.h"
@@ -34,18 +35,18 @@ inline int pushOutOf(Block& block, const Block& other, int axis) {
                           kBlockSize, axis);
 }
 
-// Pushes the block out of every other block it meets (meets(other)) along one axis, calling
-// struck(code) with the side of each one it strikes; struck returns true to stop looking.
+// Pushes the block out of every other block it meets (meets(other)) along one axis, in index
+// order, calling struck(code) with the side of each one it strikes; struck returns true to stop
+// looking. Only the blocks it overlaps can push it, so only the nearby ones are tried: struck
+// must take kContactNone for nothing, as the blocks far away never reach it.
 template <typename Meets, typename Struck>
 void pushOutOfBlocks(int index, int axis, Meets meets, Struck struck) {
     Room& room = currentRoomRef();
     Block& block = at(index);
-    const int n = static_cast<int>(room.blocks.size());
-    for (int j = 0; j < n; ++j) {
+    forEachNearby(index, block.x, block.y, 0, 0, kBlockSize, kBlockSize, [&](int j) {
         const Block& other = room.blocks[static_cast<size_t>(j)];
-        if (j == index || !meets(other)) continue;
-        if (struck(pushOutOf(block, other, axis))) return;
-    }
+        return meets(other) && struck(pushOutOf(block, other, axis));
+    });
 }
 
 inline bool struckVertically(int code) { return code == kContactFromBelow || code == kContactLanded; }

@@ -11,7 +11,6 @@
 void blockLiquid(int index) {
     Room& room = currentRoomRef();
     Block& block = blocks::at(index);
-    const int n = static_cast<int>(room.blocks.size());
 
     // Water falls like a crate but meets only water; its puffs are the splash row.
     auto meetsWater = [](const Block& other) { return other.perFrame == blockLiquid; };
@@ -31,17 +30,17 @@ void blockLiquid(int index) {
         if (block.vy != 0) player->vy = block.vy;
     }
 
-    for (int j = 0; j < n; ++j) {
-        if (j == index) continue;
+    blocks::forEachNearby(index, block.x, block.y, 0, 0, kBlockSize, kBlockSize, [&](int j) {
         Block& other = room.blocks[static_cast<size_t>(j)];
         if (other.perFrame == blockLiquid || other.perFrame == blockArrow ||
             other.type == kBlockHeavy)
-            continue;
+            return false;
         if (!boxesOverlap(block.x, block.y, kBlockSize, kBlockSize, other.x, other.y, kBlockSize,
                           kBlockSize))
-            continue;
+            return false;
         blocks::dustOnLanding(other, 1);
         other.vx = 0;
         other.vy = 0;
-    }
+        return false;
+    });
 }

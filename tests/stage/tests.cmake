@@ -17,3 +17,9 @@ list(APPEND YOMOGI_TEST_SOURCES
 list(APPEND YOMOGI_TEST_SOURCES
   tests/stage/stars_test.cpp
 )
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/stage/dense_room_test.cpp
+)
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/stage/blocks_order_test.cpp
+)
