@@ -80,7 +80,6 @@ bool parseOptions(int argc, const char* const* argv, Options& out, std::string& 
             if (!textValue(out.witness)) return false;
         } else if (option == "--json") {
             if (!textValue(out.json)) return false;
-            out.figures = true;
         } else if (option == "--table") {
             if (!textValue(out.table)) return false;
             out.figures = true;
