@@ -101,6 +101,9 @@ uint32_t fuzzButtons(std::string_view keys, size_t frame) {
 void fuzzBegin() {
     prepareOnce();
     resetAppState();
+    display.width = 640;
+    display.height = 480;
+    display.mode = 2;
     app.backBuffer = createScreenSurface();
     app.fadeSurface = createSurface(640, 480);
     fillSurface(app.fadeSurface.get(), kBlack);

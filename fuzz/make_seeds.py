@@ -54,11 +54,11 @@ seeds("key_config", {
     "short": b"3 4 -1\0" + bytes([0xFF, 0, 0xFF]),
 })
 seeds("glyph_table", {"shipped": read("data/mojidata.txt")})
-menu_keys = keys((20, 0), (1, DOWN), (10, 0), (1, UP), (10, 0), (1, ENTER), (60, 0))
+menu_keys = keys((8, 0), (1, DOWN), (4, 0), (1, UP), (4, 0), (1, ENTER), (30, 0))
 seeds("result_scripts", {
     "shipped": read("data/resultscript_over.txt") + b"\0" + read("data/resultscript_next.txt") + b"\0" + menu_keys,
 })
-select_keys = keys((40, 0), (1, DOWN), (30, 0), (1, UP), (30, 0), (1, ENTER), (20, 0), (1, R), (30, 0))
+select_keys = keys((10, 0), (1, DOWN), (15, 0), (1, UP), (15, 0), (1, ENTER), (10, 0), (1, R), (8, 0))
 seeds("world_select", {
     "shipped": read("data/WorldSelect.txt") + b"\0" + read("data/save.txt") + b"\0" + select_keys,
     "all-open": read("data/WorldSelect.txt") + b"\0" + b"2 5 4" + b"\0" + select_keys,
@@ -67,12 +67,12 @@ seeds("select_positions", {
     "shipped": read("data/p_select_loc.txt") + b"\0" + b"0 5 4" + b"\0" + select_keys,
     "same-place": b"100 100 100 100 100 100\n" + b"\0" + b"1 3 2" + b"\0" + select_keys,
 })
-options_keys = keys((60, 0), (1, DOWN), (5, 0), (1, DOWN), (5, 0), (1, ENTER), (20, 0), (1, DOWN), (5, 0),
-                    (1, ENTER), (20, 0), (1, R), (20, 0))
+options_keys = keys((4, 0), (1, DOWN), (2, 0), (1, DOWN), (2, 0), (1, ENTER), (8, 0), (1, DOWN), (2, 0),
+                    (1, ENTER), (8, 0), (1, R), (10, 0))
 seeds("option_labels", {
     "shipped": read("data/optiondata.txt") + b"\0" + read("data/joykeystr.txt") + b"\0" + options_keys,
 })
-seeds("title_paths", {"shipped": read("data/titledata.txt") + b"\0" + keys((150, 0), (1, ENTER), (40, 0))})
+seeds("title_paths", {"shipped": read("data/titledata.txt") + b"\0" + keys((12, 0), (1, ENTER), (6, 0))})
 
 
 def bmp(width, height, bits, pixels, palette=(), compression=0, masks=()):

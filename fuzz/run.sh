@@ -27,11 +27,16 @@ if [ ! -d "$root/fuzz/corpus/$target" ]; then
     exit 2
 fi
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-        -DCMAKE_CXX_COMPILER=clang++ -DYOMOGI_FUZZ=ON -DYOMOGI_TESTS=OFF -DYOMOGI_BENCH=OFF >/dev/null
-fi
-nice -n 10 cmake --build "$build" -j2 --target "fuzz_$target" >/dev/null
+# One build at a time in the build directory, however many runs start together.
+mkdir -p "$build"
+(
+    flock 9
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+            -DCMAKE_CXX_COMPILER=clang++ -DYOMOGI_FUZZ=ON -DYOMOGI_TESTS=OFF -DYOMOGI_BENCH=OFF >/dev/null
+    fi
+    nice -n 10 cmake --build "$build" -j2 --target "fuzz_$target" >/dev/null
+) 9>"$build/.fuzz-build-lock"
 
 work=$build/fuzz-work/$target
 findings=$build/fuzz-findings/$target

@@ -27,7 +27,7 @@ YOMOGI_FUZZ_TARGET(option_labels)(const uint8_t* data, size_t size) {
     inputDevices.joystickRead = onePad;
     input.joystickCount = enumerateJoysticks();
     fuzzQuietly([&] {
-        if (!runScene(optionsEntry, optionsStep, keys, 150)) optionsLeave();
+        if (!runScene(optionsEntry, optionsStep, keys, 60, 4)) optionsLeave();
     });
     inputDevices = saved;
     return 0;

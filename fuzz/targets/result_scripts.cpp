@@ -17,7 +17,7 @@ YOMOGI_FUZZ_TARGET(result_scripts)(const uint8_t* data, size_t size) {
         for (ResultProcedure menu : {resultOver, resultNext}) {
             results.resultStep = menu;
             results.resultPhase = 0;
-            for (int shown = 0; shown < 120 && results.resultStep; ++shown, ++frame) {
+            for (int shown = 0; shown < 60 && results.resultStep; ++shown, ++frame) {
                 pollButtons(fuzzButtons(keys, frame));
                 results.resultChoice = menu();
                 drawResultOverlay();

@@ -14,7 +14,7 @@ YOMOGI_FUZZ_TARGET(select_positions)(const uint8_t* data, size_t size) {
     fuzzRestore("data/WorldSelect.txt");
     const std::string_view keys = files.rest();
     fuzzQuietly([&] {
-        if (!runScene(selectEntry, selectStep, keys, 150)) selectLeave();
+        if (!runScene(selectEntry, selectStep, keys, 60, 6)) selectLeave();
     });
     return 0;
 }

@@ -40,15 +40,22 @@ bool writeProgress(const std::string& relativePath, const std::string& text) {
     return false;
 }
 
-// Moves an unreadable file out of the way of the write that would replace it, to path.bad (or
-// .bad2 ... when earlier ones are kept already). False when it stays where it is.
+// Keeps a copy of an unreadable file beside it, as path.bad (or .bad2 ... when earlier ones are
+// kept already), before the write that replaces it; the file itself stays in place until that
+// write, so a kill in between leaves it as it was. False when no copy could be made.
 bool keepUnreadable(const std::string& path) {
     if (!exists(path)) return true;
-    for (int n = 1; n <= 99; ++n) {
-        const std::string kept = path + ".bad" + (n == 1 ? "" : std::to_string(n));
-        if (exists(kept)) continue;
-        if (std::rename(path.c_str(), kept.c_str()) == 0) return true;
-        break;
+    std::string bytes;
+    if (std::FILE* in = std::fopen(path.c_str(), "rb")) {
+        char buffer[16384];
+        for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;) bytes.append(buffer, got);
+        std::fclose(in);
+        for (int n = 1; n <= 99; ++n) {
+            const std::string kept = path + ".bad" + (n == 1 ? "" : std::to_string(n));
+            if (exists(kept)) continue;
+            if (writeFileAtomically(kept, bytes)) return true;
+            break;
+        }
     }
     warn(path + " を読めませんでしたが、とっておくこともできないので書き込みません。");
     return false;
