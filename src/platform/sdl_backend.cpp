@@ -37,8 +37,8 @@ SdlClock sdlClock;
 // The window keys seen in a pump, acted on once its events have all been read.
 struct WindowKeys {
     int pumpDepth = 0;
-    bool toggle = false;
-    bool screenshot = false;
+    int toggles = 0;  // each press switches once
+    int screenshots = 0;
 };
 WindowKeys windowKeys;
 
@@ -237,11 +237,11 @@ void readKey(const SDL_KeyboardEvent& key, bool down) {
     if (down && !key.repeat) {
         const bool enter = code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER;
         if (code == SDL_SCANCODE_F11 || (enter && (key.keysym.mod & KMOD_ALT))) {
-            windowKeys.toggle = true;
+            ++windowKeys.toggles;
             return;
         }
         if (code == SDL_SCANCODE_F12) {
-            windowKeys.screenshot = true;
+            ++windowKeys.screenshots;
             return;
         }
     }
@@ -252,13 +252,13 @@ void readKey(const SDL_KeyboardEvent& key, bool down) {
 // The window keys act once the pump is done; a display switch pumps again from inside.
 void actOnWindowKeys() {
     const PlatformHandlers& handlers = platformHandlers();
-    while (windowKeys.toggle || windowKeys.screenshot) {
-        if (windowKeys.toggle) {
-            windowKeys.toggle = false;
+    while (windowKeys.toggles > 0 || windowKeys.screenshots > 0) {
+        if (windowKeys.toggles > 0) {
+            --windowKeys.toggles;
             if (handlers.toggleFullScreen) handlers.toggleFullScreen();
         }
-        if (windowKeys.screenshot) {
-            windowKeys.screenshot = false;
+        if (windowKeys.screenshots > 0) {
+            --windowKeys.screenshots;
             if (handlers.screenshotRequested) handlers.screenshotRequested();
         }
     }
