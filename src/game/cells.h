@@ -2,6 +2,7 @@
 // up from the room's raw grid, run once per frame in the current room, and drawn for every room.
 #pragma once
 
+class CoverMask;
 struct Surface;
 struct Cell;
 
@@ -14,6 +15,9 @@ void runCells();
 // positions onto target (the picture of the room taken for a turn).
 void drawCurrentRoomCells(int mode, Surface* target);
 void drawOtherRoomCells();
+// Marks in the mask the squares that the cells drawn this frame (both of the above, in mode 2)
+// cover whole: those whose first picture, the tile or the open tile under a sprite, is opaque.
+void coverCells(CoverMask& mask);
 void freeCells();
 
 // Procedure by tile code (nullptr for tiles without one).

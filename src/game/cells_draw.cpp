@@ -4,6 +4,8 @@
 #include "game/cells.h"
 
 #include "frame/frame.h"
+#include "gfx/keyed_runs.h"
+#include "stage/backdrop.h"
 #include "stage/camera.h"
 #include "stage/world.h"
 
@@ -72,5 +74,26 @@ void drawOtherRoomCells() {
             if (!cellInView(x, y)) continue;
             drawCell(app.backBuffer.get(), x, y, i, cell, 0, (cell.param % 4 + 4) % 4, 15, false);
         }
+    }
+}
+
+void coverCells(CoverMask& mask) {
+    if (world.rooms.empty() || !camera) return;
+    // The first picture drawCell draws for the cell, from its room's tile sheet: what covers
+    // the square whole when it has no transparent pixel.
+    auto cover = [&mask](int x, int y, const Cell& cell, int sheet) {
+        const int tile = cell.tile;
+        if (!cellInView(x, y) || tile >= 550 || (tile > 29 && tile < 200)) return;
+        const int sy = tile <= 29 ? tile / 10 * 32 : 0;
+        if (squareCoversWhole(world.tileSheets[sheet].get(), tile % 10 * 32, sy)) mask.cover(x, y, 32, 32);
+    };
+    for (int i = 0; i < static_cast<int>(world.rooms.size()); ++i) {
+        const Room& room = world.rooms[static_cast<size_t>(i)];
+        // A turning room shows its picture turning instead of its cells.
+        if (i == world.currentRoom && room.turnState != 0) continue;
+        const int sheet = i == world.currentRoom ? ((room.orientation % 4) + 4) % 4 : 0;
+        for (const Cell& cell : room.cells)
+            cover(static_cast<int>(room.originX + cell.x - camera->x), static_cast<int>(room.originY + cell.y - camera->y),
+                  cell, sheet);
     }
 }

@@ -89,6 +89,7 @@ void fillStageSlots() {
         .drawCurrentRoomCells = drawCurrentRoomCells,
         .drawOtherRoomCells = drawOtherRoomCells,
         .freeCells = freeCells,
+        .coverCells = coverCells,
         .placePlayer = placePlayer,
         .stepPlayer = stepPlayer,
         .drawPlayer = drawPlayer,

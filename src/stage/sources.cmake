@@ -6,6 +6,7 @@ list(APPEND YOMOGI_SOURCES
   src/stage/camera.cpp
   src/stage/effects.cpp
   src/stage/stage.cpp
+  src/stage/backdrop.cpp
   src/stage/stars.cpp
   src/stage/turning.cpp
   src/stage/collision.cpp

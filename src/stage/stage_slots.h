@@ -4,6 +4,7 @@
 // An empty slot does nothing; an empty state slot matches no state.
 #pragma once
 
+class CoverMask;
 struct Surface;
 
 struct StageSlots {
@@ -15,6 +16,9 @@ struct StageSlots {
     void (*drawCurrentRoomCells)(int mode, Surface* target) = nullptr;
     void (*drawOtherRoomCells)() = nullptr;
     void (*freeCells)() = nullptr;
+    // Marks in the mask (of the back buffer) the squares that the cells drawn this frame will
+    // cover whole, so that the stage need not draw what lies under them.
+    void (*coverCells)(CoverMask& mask) = nullptr;
 
     // The player: placed on the start cell at every reset (it appears there), stepped once per
     // frame by its state, drawn from its sheets. Its record, its movement against the room and

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gfx/surface.h"
+#include "stage/stage_pictures.h"
 
 constexpr int kCellSize = 32;
 
@@ -90,6 +91,7 @@ struct WorldState {
     SurfacePtr effectSheet;
     SurfacePtr gearFrame;
     SurfacePtr turnSnapshot;
+    StagePictures prepared;  // made from the pictures above as they are first drawn
     std::vector<Effect> effects;  // kEffectSlots while a world is loaded
     int struckBlock = 0;          // the block the player's movement test struck last
     int roomRestartPending = 0;

@@ -197,7 +197,9 @@ TEST_F(DenseRoom, AThousandFramesOfAHundredAndFiftyBlocksStepAsTheyAlwaysHave) {
     Digest chain;
     for (int n = 0; n < kFrames; ++n) {
         chain.add(filed[n]);
-        if ((n + 1) % 250 == 0) EXPECT_EQ(chain.value, recorded[n / 250]) << "frames up to " << n + 1;
+        if ((n + 1) % 250 == 0) {
+            EXPECT_EQ(chain.value, recorded[n / 250]) << "frames up to " << n + 1;
+        }
     }
 }
 

@@ -23,3 +23,6 @@ list(APPEND YOMOGI_TEST_SOURCES
 list(APPEND YOMOGI_TEST_SOURCES
   tests/stage/blocks_order_test.cpp
 )
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/stage/stage_drawing_test.cpp
+)
