@@ -79,13 +79,26 @@ void drawOtherRoomCells() {
 
 void coverCells(CoverMask& mask) {
     if (world.rooms.empty() || !camera) return;
-    // The first picture drawCell draws for the cell, from its room's tile sheet: what covers
-    // the square whole when it has no transparent pixel.
-    auto cover = [&mask](int x, int y, const Cell& cell, int sheet) {
+    // The first picture drawCell draws for the cell, from its room's tile sheet, covers the
+    // square whole when it has no transparent pixel. Neighbours in a row are marked together.
+    int runX = 0, runY = 0, runW = 0;
+    auto flush = [&] {
+        if (runW > 0) mask.cover(runX, runY, runW, 32);
+        runW = 0;
+    };
+    auto cover = [&](int x, int y, const Cell& cell, int sheet) {
         const int tile = cell.tile;
         if (!cellInView(x, y) || tile >= 550 || (tile > 29 && tile < 200)) return;
         const int sy = tile <= 29 ? tile / 10 * 32 : 0;
-        if (squareCoversWhole(world.tileSheets[sheet].get(), tile % 10 * 32, sy)) mask.cover(x, y, 32, 32);
+        if (!squareCoversWhole(world.tileSheets[sheet].get(), tile % 10 * 32, sy)) return;
+        if (runW > 0 && y == runY && x == runX + runW) {
+            runW += 32;
+            return;
+        }
+        flush();
+        runX = x;
+        runY = y;
+        runW = 32;
     };
     for (int i = 0; i < static_cast<int>(world.rooms.size()); ++i) {
         const Room& room = world.rooms[static_cast<size_t>(i)];
@@ -96,4 +109,5 @@ void coverCells(CoverMask& mask) {
             cover(static_cast<int>(room.originX + cell.x - camera->x), static_cast<int>(room.originY + cell.y - camera->y),
                   cell, sheet);
     }
+    flush();
 }

@@ -31,14 +31,19 @@ struct Clip {
     bool empty() const { return colLo >= colHi || rowLo >= rowHi; }
 };
 
-Clip clipCopy(const Surface& dst, int64_t x, int64_t y, int64_t w, int64_t h, const Surface& src, int64_t sx,
-              int64_t sy) {
+Clip clipCopy(int64_t dstW, int64_t dstH, int64_t x, int64_t y, int64_t w, int64_t h, int64_t srcW, int64_t srcH,
+              int64_t sx, int64_t sy) {
     Clip c;
     c.colLo = std::max({int64_t{0}, -x, -sx});
-    c.colHi = std::min({w, dst.width - x, src.width - sx});
+    c.colHi = std::min({w, dstW - x, srcW - sx});
     c.rowLo = std::max({int64_t{0}, -y, -sy});
-    c.rowHi = std::min({h, dst.height - y, src.height - sy});
+    c.rowHi = std::min({h, dstH - y, srcH - sy});
     return c;
+}
+
+Clip clipCopy(const Surface& dst, int64_t x, int64_t y, int64_t w, int64_t h, const Surface& src, int64_t sx,
+              int64_t sy) {
+    return clipCopy(dst.width, dst.height, x, y, w, h, src.width, src.height, sx, sy);
 }
 
 bool usable(const Surface* dst, int w, int h, const Surface& picture) {
@@ -126,26 +131,35 @@ void CoverMask::coverRow(int y, int64_t first, int64_t end) {
 
 void CoverMask::cover(int x, int y, int w, int h) {
     if (w <= 0 || h <= 0) return;
+    const int64_t first = std::max<int64_t>(x, 0), end = std::min<int64_t>(int64_t{x} + w, width_);
     const int64_t top = std::max<int64_t>(y, 0), bottom = std::min<int64_t>(int64_t{y} + h, height_);
-    for (int64_t row = top; row < bottom; ++row) coverRow(static_cast<int>(row), x, int64_t{x} + w);
+    if (first >= end || top >= bottom) return;
+    // The words of one row, then the same words of every row.
+    const int64_t firstWord = first / 64, lastWord = (end - 1) / 64;
+    for (int64_t word = firstWord; word <= lastWord; ++word) {
+        const int64_t lo = std::max(first, word * 64) - word * 64, hi = std::min(end, word * 64 + 64) - word * 64;
+        const uint64_t ones = hi - lo == 64 ? ~uint64_t{0} : ((uint64_t{1} << (hi - lo)) - 1) << lo;
+        uint64_t* bits = bits_.data() + static_cast<size_t>(top) * static_cast<size_t>(words_) + static_cast<size_t>(word);
+        for (int64_t row = top; row < bottom; ++row, bits += words_) *bits |= ones;
+    }
 }
 
 void CoverMask::cover(const KeyedRuns& runs, int x, int y, int w, int h, int sx, int sy) {
     // Drawn as copyKeyedRuns draws them, onto a destination of the mask's size.
     if (w <= 0 || h <= 0 || !withinReach({x, y, w, h, sx, sy})) return;
     if (runs.rowStart.size() != static_cast<size_t>(std::max(runs.height, 0)) + 1 || runs.width <= 0) return;
-    Surface shape, screen;  // only their sizes are read
-    shape.width = runs.width;
-    shape.height = runs.height;
-    screen.width = width_;
-    screen.height = height_;
-    const Clip c = clipCopy(screen, x, y, w, h, shape, sx, sy);
+    const Clip c = clipCopy(width_, height_, x, y, w, h, runs.width, runs.height, sx, sy);
     if (c.empty()) return;
     const int64_t offset = int64_t{x} - sx;
     for (int64_t j = c.rowLo; j < c.rowHi; ++j) {
         rowRuns(runs, sy + j, offset, x + c.colLo, x + c.colHi,
                 [&](int64_t first, int64_t end) { coverRow(static_cast<int>(y + j), first, end); });
     }
+}
+
+void CoverMask::add(const CoverMask& other) {
+    if (other.width_ != width_ || other.height_ != height_) return;
+    for (size_t i = 0; i < bits_.size(); ++i) bits_[i] |= other.bits_[i];
 }
 
 bool CoverMask::covered(int x, int y) const {

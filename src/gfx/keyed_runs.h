@@ -42,6 +42,8 @@ public:
     // What copyKeyedRuns(dst, x, y, w, h, picture, runs, sx, sy) will draw, for the picture the
     // runs were found in.
     void cover(const KeyedRuns& runs, int x, int y, int w, int h, int sx, int sy);
+    // Everything the other mask (of the same size) covers as well.
+    void add(const CoverMask& other);
     bool covered(int x, int y) const;
     int width() const { return width_; }
     int height() const { return height_; }

@@ -12,6 +12,7 @@
 #include "stage/backdrop.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "frame/frame.h"
@@ -158,13 +159,30 @@ void drawStageBackground() {
         CoverMask& underCastle = prepared.underCastle;
         underCastle.reset(screen->width, screen->height);
         if (stageSlots.coverCells) stageSlots.coverCells(underCastle);
+        std::vector<int64_t> gearsFor{screen->width, screen->height, reinterpret_cast<intptr_t>(world.gearFrame.get())};
         for (const Gear& g : gears)
-            if (g.still) coverUpright(underCastle, g.x, g.y, *g.still);
+            if (g.still) gearsFor.insert(gearsFor.end(), {g.x, g.y, g.w, g.h, reinterpret_cast<intptr_t>(g.still)});
+        if (gearsFor != prepared.gearCoverFor) {
+            prepared.gearCover.reset(screen->width, screen->height);
+            for (const Gear& g : gears)
+                if (g.still) coverUpright(prepared.gearCover, g.x, g.y, *g.still);
+            prepared.gearCoverFor = std::move(gearsFor);
+        }
+        underCastle.add(prepared.gearCover);
         const KeyedRuns* castleRuns = castle ? &runsOf(*castle, prepared.castle, prepared.castleRuns) : nullptr;
         if (back) {
             CoverMask& underBack = prepared.underBack;
             underBack = underCastle;
-            if (castleRuns) underBack.cover(*castleRuns, 0, 0, kScreenW, kScreenH, castleX, castleY);
+            if (castleRuns) {
+                const std::vector<int64_t> castleFor{screen->width, screen->height, castleX, castleY,
+                                                     reinterpret_cast<intptr_t>(castle)};
+                if (castleFor != prepared.castleCoverFor) {
+                    prepared.castleCover.reset(screen->width, screen->height);
+                    prepared.castleCover.cover(*castleRuns, 0, 0, kScreenW, kScreenH, castleX, castleY);
+                    prepared.castleCoverFor = castleFor;
+                }
+                underBack.add(prepared.castleCover);
+            }
             copyKeyedRunsUncovered(screen, 0, 0, kScreenW, kScreenH, *back,
                                    runsOf(*back, prepared.back, prepared.backRuns), backX, backY, underBack);
         }

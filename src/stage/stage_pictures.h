@@ -18,5 +18,9 @@ struct StagePictures {
         const Surface* sheet = nullptr;
         std::vector<int8_t> known;  // per 32 x 32 square: 0 not yet looked at, 1 opaque, -1 not
     } squares[4];
+    // What the still gears and the castle cover, kept while the camera stands still: each
+    // with what it was made for (the gears' places and pictures, the castle's window).
+    CoverMask gearCover, castleCover;
+    std::vector<int64_t> gearCoverFor, castleCoverFor;
     CoverMask underCastle, underBack;  // kept from frame to frame for their memory
 };
