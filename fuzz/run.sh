@@ -35,7 +35,11 @@ mkdir -p "$build"
         cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
             -DCMAKE_CXX_COMPILER=clang++ -DYOMOGI_FUZZ=ON -DYOMOGI_TESTS=OFF -DYOMOGI_BENCH=OFF >/dev/null
     fi
-    nice -n 10 cmake --build "$build" -j2 --target "fuzz_$target" >/dev/null
+    if ! nice -n 10 cmake --build "$build" -j2 --target "fuzz_$target" >"$build/.fuzz-build-$target.log" 2>&1; then
+        # A tree caught in the middle of a change: fuzz what was built last, if anything was.
+        [ -x "$build/fuzz_$target" ] || { cat "$build/.fuzz-build-$target.log" >&2; exit 2; }
+        echo "fuzz/run.sh: the build failed (see $build/.fuzz-build-$target.log); running the last fuzz_$target" >&2
+    fi
 ) 9>"$build/.fuzz-build-lock"
 
 work=$build/fuzz-work/$target
