@@ -10,6 +10,7 @@ packages=(
   fonts-unifont fonts-ipafont-gothic
   libfreetype-dev libpng-dev
   libvorbis-dev
+  python3
 )
 
 missing=()

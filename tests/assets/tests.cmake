@@ -18,3 +18,10 @@ set_source_files_properties(tests/assets/sound_test.cpp PROPERTIES
   COMPILE_DEFINITIONS "YOMOGI_SOUNDGEN=\"${CMAKE_BINARY_DIR}/tools/soundgen\"")
 set_source_files_properties(tests/assets/data_test.cpp PROPERTIES
   COMPILE_DEFINITIONS "YOMOGI_DATAGEN=\"${CMAKE_BINARY_DIR}/tools/datagen\"")
+# Every world built from a source in content/rooms/ is what that source gives.
+file(GLOB YOMOGI_ROOM_SOURCES ${CMAKE_SOURCE_DIR}/content/rooms/*.py)
+foreach(source ${YOMOGI_ROOM_SOURCES})
+  get_filename_component(world ${source} NAME_WE)
+  add_test(NAME map_source_${world}
+    COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/mapgen/mapgen.py --check ${source} ${CMAKE_SOURCE_DIR}/content/map/${world})
+endforeach()

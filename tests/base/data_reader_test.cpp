@@ -1,5 +1,6 @@
 // The data-file reader: formatted scanning's "%d" and "%s", read from the whole file.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -48,7 +49,7 @@ TEST(DataReader, WordsWithAWidthLeaveTheRestForTheNextRead) {
 }
 
 TEST(DataReader, FilesThatCannotBeReadSayWhy) {
-    const auto dir = std::filesystem::temp_directory_path() / "yomogi_data_reader";
+    const auto dir = std::filesystem::temp_directory_path() / ("yomogi_data_reader_" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     DataReader file;

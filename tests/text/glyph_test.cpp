@@ -1,6 +1,7 @@
 // The bitmap-font text: which sheet cell holds a character, how a text is laid out in its box,
 // and the exact pixels the three drawings put down.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -209,7 +210,7 @@ TEST_F(GlyphDrawing, FadeDrawsEachColumnAtItsOwnPercent) {
 }
 
 TEST(GlyphTable, ReadsRecordsAndTheirCounts) {
-    const auto dir = std::filesystem::temp_directory_path() / "yomogi_glyph_table";
+    const auto dir = std::filesystem::temp_directory_path() / ("yomogi_glyph_table_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "mojidata.txt").string();
     {
