@@ -22,6 +22,6 @@ target_compile_definitions(yomogi_tests PRIVATE
 add_dependencies(yomogi_tests yomogi assets)
 gtest_discover_tests(yomogi_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-  PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
+  PROPERTIES TIMEOUT 900 ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
 # Every include points down the layer stack, and SDL stays in the platform layer.
 add_test(NAME layers COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/tests/check_layers.cmake)
