@@ -1,0 +1,62 @@
+# World 1: the east towers. Heavy weights (w), still hazards (x) and falling hazards (f), one at
+# a time, then together; crates (c) and still blocks (o) from world 0 come back.
+# Rooms are drawn one character per cell here (every kind from tools/mapgen/mapgen_lib.py,
+# parameter 0: nothing in this world is drawn turned); plain() widens them to the two-character
+# cells the generator reads.
+
+
+def plain(*rows):
+    return [''.join(c + ' ' for c in r) for r in rows]
+
+
+# The hall: the floor and the outer walls are what the player walks on; the ledge and the
+# decorations (torches, bats, the flag) are only the look of the towers.
+HALL = plain(
+    '#=########=#',
+    '#,...b....,#',
+    '#......q...#',
+    '#.r........#',
+    '#...t...t..#',
+    '#..........#',
+    '#..........#',
+    '#.T......T.#',
+    '#..........#',
+    '#..........#',
+    '#s1.2.3.4.5#',
+    '#=###=###=##',
+)
+
+# 1: the weight in the way. A heavy weight plugs the passage on the middle floor; one turn
+# drops it into the dead corner on the left, where the way down passes beside it. Turned the
+# other way first, it slides into the shaft from above instead and is in the way there too.
+ROOM1 = plain(
+    '########',
+    '#s.....#',
+    '######.#',
+    '#..###.#',
+    '#..w...#',
+    '##.#####',
+    '#G.....#',
+    '########',
+)
+
+ROOMS = [
+    (14, 1, ROOM1),
+]
+
+
+def hall_with_doors(rooms):
+    # A door leads only to a room that exists: the doors after the last room are left out.
+    rows = HALL
+    for door in range(rooms + 1, 6):
+        rows = [r.replace(str(door) + ' ', '. ') for r in rows]
+    return rows
+
+
+WORLD = dict(
+    hall=dict(x=0, y=0, rows=hall_with_doors(len(ROOMS))),
+    rooms=[dict(x=x, y=y, rows=rows) for x, y, rows in ROOMS],
+    names=['ひがしのとう', 'おもいおもり'],
+    pars=[2],
+    screen='1\n620 260\n640 480\n560 200\n0 0\n420 120\n',
+)
