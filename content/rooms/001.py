@@ -6,7 +6,9 @@
 
 
 def plain(*rows):
-    return [''.join(c + ' ' for c in r) for r in rows]
+    # '<' is a goal drawn a quarter turn clockwise: it opens once the room has been turned that
+    # way, the last of three anticlockwise turns or one clockwise.
+    return [''.join('G1' if c == '<' else c + ' ' for c in r) for r in rows]
 
 
 # The hall: the floor and the outer walls are what the player walks on; the ledge and the
@@ -40,8 +42,23 @@ ROOM1 = plain(
     '########',
 )
 
+# 2: the trap at the end of the slide. One clockwise turn would slide the figure straight to
+# the goal's wall, over a still hazard that kills at a touch; the long way round, three turns
+# the other way, slides it up the left wall and along the top instead.
+ROOM2 = plain(
+    '########',
+    '#.....<#',
+    '#.####.#',
+    '#.####.#',
+    '#.####.#',
+    '#..s.x.#',
+    '########',
+    '########',
+)
+
 ROOMS = [
     (14, 1, ROOM1),
+    (24, 1, ROOM2),
 ]
 
 
@@ -56,7 +73,7 @@ def hall_with_doors(rooms):
 WORLD = dict(
     hall=dict(x=0, y=0, rows=hall_with_doors(len(ROOMS))),
     rooms=[dict(x=x, y=y, rows=rows) for x, y, rows in ROOMS],
-    names=['ひがしのとう', 'おもいおもり'],
-    pars=[2],
+    names=['ひがしのとう', 'おもいおもり', 'とおまわり'],
+    pars=[2, 3],
     screen='1\n620 260\n640 480\n560 200\n0 0\n420 120\n',
 )
