@@ -56,9 +56,25 @@ ROOM2 = plain(
     '########',
 )
 
+# 3: the falling trap. Room 1's passage again, but what plugs it now is a falling hazard that
+# the figure may neither touch nor stand on, and the corner it was parked in is closed: it has
+# to be walked round the room, turn by turn, until it lies where the figure never passes.
+# A wrong pair of turns at the start leaves it where it can never be moved out of the way.
+ROOM3 = plain(
+    '########',
+    '#s.....#',
+    '######.#',
+    '##.###.#',
+    '#..f...#',
+    '#.######',
+    '#.....G#',
+    '########',
+)
+
 ROOMS = [
     (14, 1, ROOM1),
     (24, 1, ROOM2),
+    (34, 1, ROOM3),
 ]
 
 
@@ -73,7 +89,7 @@ def hall_with_doors(rooms):
 WORLD = dict(
     hall=dict(x=0, y=0, rows=hall_with_doors(len(ROOMS))),
     rooms=[dict(x=x, y=y, rows=rows) for x, y, rows in ROOMS],
-    names=['ひがしのとう', 'おもいおもり', 'とおまわり'],
-    pars=[2, 3],
+    names=['ひがしのとう', 'おもいおもり', 'とおまわり', 'おちるワナ'],
+    pars=[2, 3, 6],
     screen='1\n620 260\n640 480\n560 200\n0 0\n420 120\n',
 )
