@@ -71,10 +71,25 @@ ROOM3 = plain(
     '########',
 )
 
+# 4: the trap and the weight. Room 3's falling hazard again, and a heavy weight lying in the
+# bottom passage to the goal: every turn moves both, so the two have to be walked round the
+# room together until neither lies between the figure and the goal.
+ROOM4 = plain(
+    '########',
+    '#s.....#',
+    '######.#',
+    '##.###.#',
+    '#..f...#',
+    '#.######',
+    '#..w..G#',
+    '########',
+)
+
 ROOMS = [
     (14, 1, ROOM1),
     (24, 1, ROOM2),
     (34, 1, ROOM3),
+    (44, 1, ROOM4),
 ]
 
 
@@ -89,7 +104,7 @@ def hall_with_doors(rooms):
 WORLD = dict(
     hall=dict(x=0, y=0, rows=hall_with_doors(len(ROOMS))),
     rooms=[dict(x=x, y=y, rows=rows) for x, y, rows in ROOMS],
-    names=['ひがしのとう', 'おもいおもり', 'とおまわり', 'おちるワナ'],
-    pars=[2, 3, 6],
+    names=['ひがしのとう', 'おもいおもり', 'とおまわり', 'おちるワナ', 'ワナとおもり'],
+    pars=[2, 3, 6, 8],
     screen='1\n620 260\n640 480\n560 200\n0 0\n420 120\n',
 )
