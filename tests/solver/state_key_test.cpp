@@ -87,7 +87,7 @@ TEST(SolverKey, PutsBackEverythingThatDecidesPlayWithACrate) {
 
 // Every kind of block at once: sticky blocks, liquid, a weight, a spring, an arrow, a lift, a
 // ghost block, spikes and a hazard.
-TEST(SolverKey, PutsBackEverythingThatDecidesPlayWithEveryBlock) {
+void writeEveryBlockWorld(const testgame::GameDirectory& dir) {
     solvertest::Grid hall = solvertest::walled(10), room = solvertest::walled(10);
     hall[8][1] = 200;
     hall[8][8] = 230;
@@ -102,9 +102,53 @@ TEST(SolverKey, PutsBackEverythingThatDecidesPlayWithEveryBlock) {
     room[7][7] = 100;
     room[8][6] = 90;
     room[8][1] = 200;
-    testgame::GameDirectory dir;
     solvertest::writeWorld(dir, 0, {{{hall, 0, "ホール"}, {room, 1, "ヘヤ"}}, {}});
+}
+
+TEST(SolverKey, PutsBackEverythingThatDecidesPlayWithEveryBlock) {
+    testgame::GameDirectory dir;
+    writeEveryBlockWorld(dir);
     expectKeysPutBackPlay({dir.root().string(), 0, ""}, 1);
+}
+
+// The search skips playing out a jump the rules did not take (Up pressed in the air ends where
+// the same action without Up does). With and without that shortcut it must find the same states
+// in the same order, joined by the same edges, in fewer frames.
+void expectShortcutsFindTheSameGraph(const solver::WorldSource& source, int room, int turns) {
+    std::string fault;
+    ASSERT_TRUE(solver::openWorld(source, fault)) << fault;
+    solver::RoomEntry entry;
+    solver::InputModel model;
+    model.maxTurns = turns;
+    ASSERT_TRUE(solver::enterRoom(room, model, entry, fault)) << fault;
+    solver::RoomSearch quick(model, entry.state), full(model, entry.state);
+    full.useShortcuts(false);
+    ASSERT_TRUE(quick.run(false, fault)) << fault;
+    ASSERT_TRUE(full.run(false, fault)) << fault;
+    ASSERT_EQ(quick.states(), full.states());
+    EXPECT_GT(full.states(), 1000);
+    EXPECT_EQ(quick.par(), full.par());
+    EXPECT_LT(quick.frames(), full.frames());
+    const int words = full.keyWords();
+    for (int id = 0; id < full.states(); ++id) {
+        ASSERT_EQ(std::vector<int32_t>(quick.key(id), quick.key(id) + words),
+                  std::vector<int32_t>(full.key(id), full.key(id) + words))
+            << "state " << id;
+        for (int a = 0; a < solver::kActions; ++a) ASSERT_EQ(quick.edge(id, a), full.edge(id, a)) << "state " << id << " action " << a;
+        ASSERT_EQ(quick.depth(id), full.depth(id));
+        ASSERT_EQ(quick.settled(id), full.settled(id));
+    }
+    solver::closeWorld();
+}
+
+TEST(SolverSearch, SkippedJumpsLeaveTheSameStatesWithACrate) {
+    expectShortcutsFindTheSameGraph({YOMOGI_GAME_DIR, 0, "clear001.txt"}, 2, 1);
+}
+
+TEST(SolverSearch, SkippedJumpsLeaveTheSameStatesWithEveryBlock) {
+    testgame::GameDirectory dir;
+    writeEveryBlockWorld(dir);
+    expectShortcutsFindTheSameGraph({dir.root().string(), 0, ""}, 1, 1);
 }
 
 }  // namespace

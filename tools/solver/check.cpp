@@ -207,7 +207,8 @@ CheckResult checkWorld(const Options& options, int world) {
         if (countTiles(rooms[static_cast<size_t>(room)].grid, 200, 219) == 0 ||
             countTiles(rooms[static_cast<size_t>(room)].grid, 220, 229) == 0)
             continue;
-        const RoomResult r = solveRoom(solve, world, room);
+        out.proofs.push_back(solveRoom(solve, world, room));
+        const RoomResult& r = out.proofs.back();
         if (!r.fault.empty()) {
             out.faults.push_back(where(world, room) + r.fault);
             continue;

@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "options.h"
+#include "room_solve.h"
 
 namespace solver {
 
 struct CheckResult {
     std::vector<std::string> faults;
     std::vector<std::string> notes;  // what was checked and found sound
+    std::vector<RoomResult> proofs;  // the par search of every room that has a start and a goal
 };
 
 CheckResult checkWorld(const Options& options, int world);

@@ -43,10 +43,12 @@ struct SolutionCount {
     long total = 0;
     bool capped = false;
     std::vector<std::string> samples;
+    std::string firstTurns;  // of every solution counted, not only the samples
 
     void finish(const std::string& turns) {
         if (++total >= kSolutionCap) capped = true;
         if (samples.size() < kSampleSolutions) samples.push_back(turns);
+        if (!turns.empty() && firstTurns.find(turns[0]) == std::string::npos) firstTurns += turns[0];
     }
 
     // States in X are all `remaining` turns from the goal; counts the turn sequences that get there.
@@ -257,13 +259,12 @@ void computeFigures(const Options& options, const WorldSource& source, RoomSearc
     f.deadEndShare = f.settled > 0 ? static_cast<double>(f.deadEnds) / f.settled : 0;
 
     if (r.solved && dist[0] == r.par) {
-        SolutionCount counter{search, dist};
+        SolutionCount counter{search, dist, 0, false, {}, {}};
         counter.count(walkingClosure(search, dist, {0}, r.par), r.par, "");
         f.shortestSolutions = counter.total;
         f.capped = counter.capped;
         f.solutions = counter.samples;
-        for (const std::string& s : counter.samples)
-            if (!s.empty() && f.firstTurns.find(s[0]) == std::string::npos) f.firstTurns += s[0];
+        f.firstTurns = counter.firstTurns;
         std::sort(f.firstTurns.begin(), f.firstTurns.end());
     }
 

@@ -30,12 +30,19 @@ int runCheck(const Options& options) {
         return 2;
     }
     int faults = 0;
+    std::vector<RoomResult> proofs;
     for (int world : worlds) {
-        const CheckResult result = checkWorld(options, world);
+        CheckResult result = checkWorld(options, world);
+        for (RoomResult& r : result.proofs) proofs.push_back(std::move(r));
         for (const std::string& note : result.notes)
             if (!options.quiet) std::printf("ok    %s\n", note.c_str());
         for (const std::string& fault : result.faults) std::printf("FAULT %s\n", fault.c_str());
         faults += static_cast<int>(result.faults.size());
+    }
+    // The proofs of par, as yomogi-solve writes them.
+    if (!options.json.empty() && !writeFile(options.json, roomsJson(proofs, options.model))) {
+        std::fprintf(stderr, "yomogi-check: cannot write %s\n", options.json.c_str());
+        return 2;
     }
     std::printf("%d world%s checked, %d fault%s\n%s\n", static_cast<int>(worlds.size()), worlds.size() == 1 ? "" : "s",
                 faults, faults == 1 ? "" : "s", describeModel(options.model).c_str());

@@ -16,6 +16,8 @@ std::string format(const char* pattern, double value) {
     return text;
 }
 
+constexpr size_t kTableSolutions = 3;  // shortest solutions spelled out in the table
+
 std::string percent(double share) { return format("%.1f %%", share * 100.0); }
 
 std::string blockLabel(const BlockRemoval& b) {
@@ -106,6 +108,7 @@ std::string roomsJson(const std::vector<RoomResult>& rooms, const InputModel& mo
             j.endArray();
             j.textField("firstTurns", f.firstTurns).field("deadEnds", f.deadEnds);
             j.fixedField("deadEndShare", f.deadEndShare, 4).field("deadEndsWithinTwoTurns", f.deadEndsWithinTwo);
+            j.field("temptingDeadEnd", f.deadEndsWithinTwo > 0 ? 1 : 0);
             j.key("deadEndsByTurns").beginArray();
             for (int n : f.deadEndsByTurns) j.value(n);
             j.endArray();
@@ -133,20 +136,32 @@ std::string roomsJson(const std::vector<RoomResult>& rooms, const InputModel& mo
 }
 
 std::string roomsTable(const std::vector<RoomResult>& rooms, const InputModel& model) {
-    std::string t = "| World | Room | Name | Mechanics | Par | States explored | Shortest solutions (first turns) | "
-                    "Dead-end share | Random-play clear rate | Par without each block |\n"
-                    "|---|---|---|---|---|---|---|---|---|---|\n";
+    std::string t = "| World | Room | Name | Mechanics | Par | States explored | Shortest solutions | Dead-end share | "
+                    "Tempting dead end | Random-play clear rate | Par without each block |\n"
+                    "|---|---|---|---|---|---|---|---|---|---|---|\n";
     for (const RoomResult& r : rooms) {
         const RoomFigures& f = r.figures;
         std::string mechanics;
         for (const std::string& m : f.mechanics) mechanics += (mechanics.empty() ? "" : ", ") + m;
+        // The count, then a few of them: "3: AD, DA, DD".
+        std::string solutions = std::to_string(f.shortestSolutions) + (f.capped ? "+" : "");
+        for (size_t i = 0; i < f.solutions.size() && i < kTableSolutions; ++i)
+            solutions += (i == 0 ? ": " : ", ") + (f.solutions[i].empty() ? std::string("(none)") : f.solutions[i]);
+        if (f.solutions.size() > kTableSolutions || static_cast<long>(f.solutions.size()) < f.shortestSolutions)
+            solutions += ", ...";
+        const std::string tempting = f.deadEndsWithinTwo > 0
+                                         ? "yes (" + std::to_string(f.deadEndsWithinTwo) + " within two turns)"
+                                         : "no";
         t += "| " + std::to_string(r.world) + " | " + std::to_string(r.room) + " | " + r.name + " | " + mechanics +
              " | " + (r.solved ? std::to_string(r.par) : "none") + " | " + std::to_string(f.states) +
-             (f.closed ? "" : " (not closed)") + " | " + std::to_string(f.shortestSolutions) + (f.capped ? "+" : "") +
-             " (" + (f.firstTurns.empty() ? "-" : f.firstTurns) + ") | " + percent(f.deadEndShare) + " | " +
-             percent(f.randomClearRate) + " | " + blocksCheck(f) + " |\n";
+             (f.closed ? "" : " (not closed)") + " | " + solutions + " | " + percent(f.deadEndShare) + " | " +
+             tempting + " | " + percent(f.randomClearRate) + " | " + blocksCheck(f) + " |\n";
     }
-    t += "\nPar is the fewest turns proven by `yomogi-solve` (" + describeModel(model) + ").\n";
+    t += "\nPar is the fewest turns proven by `yomogi-solve` (" + describeModel(model) +
+         "). A tempting dead end is a settled state within two turns of the start from which the goal can no "
+         "longer be reached without R. The random-play clear rate is the share of " +
+         std::to_string(rooms.empty() ? 0 : rooms.front().figures.randomRuns) +
+         " seeded random plays of at most 3 x par turns that clear the room.\n";
     return t;
 }
 

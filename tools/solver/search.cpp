@@ -48,6 +48,7 @@ RoomSearch::RoomSearch(const InputModel& model, const FullState& entry)
     afterTurn_ = KeyTable(codec_.words());
     scratch_.assign(static_cast<size_t>(codec_.words()), 0);
     previous_.assign(static_cast<size_t>(codec_.words()), 0);
+    for (std::vector<int32_t>& k : firstFrame_) k.assign(static_cast<size_t>(codec_.words()), 0);
 }
 
 int RoomSearch::settledStates() const {
@@ -95,10 +96,27 @@ int32_t RoomSearch::ended(int32_t edge) {
 
 int32_t RoomSearch::walk(int id, int action) {
     restore(id);
+    // Up is pressed in the first frame only and is up again two frames later; when the rules did
+    // not take the press (no jump: the player was not standing), the first frame ends as without
+    // Up, every later frame is played the same, and so the action ends where its plain twin does.
+    const int plain = action < 3 ? action : action - 3;
+    const bool twinKnown = shortcuts_ && model_.hold >= 3 && firstOf_[plain] == id;
     for (int f = 0; f < model_.hold; ++f) {
         stepFrame(actionKeys(action, f));
         if (playerLeavingThroughGoal()) return ended(kEdgeGoal);
         if (playerFailed()) return ended(kEdgeFailed);
+        if (f != 0 || !shortcuts_) continue;
+        std::vector<int32_t>& first = action < 3 ? firstFrame_[plain] : scratch_;
+        if (!codec_.capture(first.data())) {
+            keyOverflow_ = true;
+            return kEdgeFailed;
+        }
+        if (action < 3) {
+            firstOf_[plain] = id;
+        } else if (twinKnown && codec_.sameButForUp(first.data(), firstFrame_[plain].data())) {
+            const int32_t twin = edges_[static_cast<size_t>(id) * kActions + plain];
+            if (twin >= 0 || twin == kEdgeGoal || twin == kEdgeFailed) return twin;
+        }
     }
     if (!codec_.capture(scratch_.data())) {
         keyOverflow_ = true;
@@ -174,6 +192,13 @@ int32_t RoomSearch::turn(int id, int action) {
     return edge;
 }
 
+void RoomSearch::foundGoal(int id, int action, int turns) {
+    if (par_ >= 0) return;
+    par_ = turns;
+    goalState_ = id;
+    goalAction_ = action;
+}
+
 int32_t RoomSearch::expand(int id, int action) {
     int32_t& slot = edges_[static_cast<size_t>(id) * kActions + action];
     if (slot != kEdgeUnknown) return slot;
@@ -209,9 +234,11 @@ bool RoomSearch::run(bool stopAtGoal, std::string& fault) {
             for (int a = 0; a < walkActionCount(model_); ++a) {
                 const int before = table_.size();
                 const int32_t e = expand(id, a);
-                if (e == kEdgeGoal && par_ < 0) par_ = d;
+                if (e == kEdgeGoal) foundGoal(id, a, d);
                 if (e >= 0 && table_.size() > before) layer.push_back(e);
             }
+            // Every state with fewer turns has been searched: the first goal proves the par.
+            if (stopAtGoal && par_ >= 0) break;
         }
         if (gaveUp_ || keyOverflow_ || (stopAtGoal && par_ >= 0) || d >= model_.maxTurns) break;
         // Standing still first, so that the witness turns where a player would stop to turn.
@@ -227,10 +254,10 @@ bool RoomSearch::run(bool stopAtGoal, std::string& fault) {
             for (int a : {kTurnAnticlockwise, kTurnClockwise}) {
                 const int before = table_.size();
                 const int32_t e = expand(id, a);
-                if (e == kEdgeGoal && par_ < 0) par_ = d + 1;
+                if (e == kEdgeGoal) foundGoal(id, a, d + 1);
                 if (e >= 0 && table_.size() > before) next.push_back(e);
             }
-            if (gaveUp_) break;
+            if (gaveUp_ || (stopAtGoal && par_ >= 0)) break;
         }
         if (gaveUp_ || keyOverflow_ || (stopAtGoal && par_ >= 0)) break;
         if (next.empty()) {

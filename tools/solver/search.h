@@ -53,6 +53,9 @@ public:
     // brings a new state (the closure) or maxTurns is reached.
     bool run(bool stopAtGoal, std::string& fault);
 
+    // Off, every action is played out in full (the shortcuts below must find the same states).
+    void useShortcuts(bool on) { shortcuts_ = on; }
+
     bool solved() const { return par_ >= 0; }
     int par() const { return par_; }
     bool closed() const { return closed_; }          // every reachable state was seen
@@ -71,8 +74,12 @@ public:
     bool settled(int id) const { return (flags_[static_cast<size_t>(id)] & kSettled) != 0; }
     bool standing(int id) const { return (flags_[static_cast<size_t>(id)] & kStanding) != 0; }
     const int32_t* key(int id) const { return table_.key(id); }
+    int keyWords() const { return table_.words(); }
     // Bit k set when a settled state of orientation k was seen.
     int orientationsSeen() const;
+    // The goal edge that proved the par: from this state, this action.
+    int goalState() const { return goalState_; }
+    int goalAction() const { return goalAction_; }
     int32_t edge(int id, int action) const { return edges_[static_cast<size_t>(id) * kActions + action]; }
     // Tries an action not yet tried (for states of the last layer); returns the edge.
     int32_t expand(int id, int action);
@@ -90,6 +97,7 @@ private:
     static constexpr uint8_t kSettled = 1, kStanding = 2;
     int add(const int32_t* key, int depth, int parent, int via, bool& fresh);
     int32_t ended(int32_t edge);
+    void foundGoal(int id, int action, int turns);
     int32_t walk(int id, int action);
     int32_t turn(int id, int action);
     // Nothing held until the room has settled; false when a goal or a failure came first, the
@@ -106,6 +114,11 @@ private:
     std::vector<uint8_t> via_, flags_;
     std::vector<int32_t> edges_;
     std::vector<int32_t> scratch_, previous_;
+    // The state after the first frame of each walking action without Up, from state firstOf_[a].
+    std::vector<int32_t> firstFrame_[3];
+    int firstOf_[3] = {-1, -1, -1};
+    bool shortcuts_ = true;
+    int goalState_ = -1, goalAction_ = -1;
     int par_ = -1;
     bool closed_ = false;
     bool gaveUp_ = false;

@@ -18,6 +18,8 @@ constexpr int kPlayerWords = 5;  // x|y, vx|vy, contact, state, opacity
 constexpr int kCameraWords = 8;  // x, y (bits), state, and while orbiting: saved state, centre, angle, radius
 constexpr int kButtonWords = 1;  // 13 button states, 2 bits each
 constexpr int kBlockWords = 3;   // x|y, vx|vy, stuck|active
+constexpr int kButtonWord = kRoomWords + kPlayerWords + kCameraWords;
+constexpr uint32_t kUpClasses = 3u << (2 * kButtonJump) | 3u << (2 * kButtonMenuUp);
 
 void (*const kPlayerStates[])() = {playerAppearing, playerNormal, playerExit,
                                    playerLeave,     playerDestroyed, playerFallen};
@@ -177,6 +179,14 @@ void RoomKey::restore(const int32_t* in, int turnCount) {
         b.worldX = b.x + room.originX;
         b.worldY = b.y + room.originY;
     }
+}
+
+bool RoomKey::sameButForUp(const int32_t* a, const int32_t* b) const {
+    const size_t before = static_cast<size_t>(kButtonWord) * sizeof(int32_t);
+    const size_t after = static_cast<size_t>(words_ - kButtonWord - 1) * sizeof(int32_t);
+    return std::memcmp(a, b, before) == 0 &&
+           ((static_cast<uint32_t>(a[kButtonWord]) ^ static_cast<uint32_t>(b[kButtonWord])) & ~kUpClasses) == 0 &&
+           std::memcmp(a + kButtonWord + 1, b + kButtonWord + 1, after) == 0;
 }
 
 uint64_t hashKey(const int32_t* key, int words) {

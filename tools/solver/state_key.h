@@ -20,6 +20,9 @@ public:
     // Puts the key back into the current room; the move count is given separately, as states
     // are the same whatever the number of turns that led to them.
     void restore(const int32_t* in, int turnCount);
+    // Whether two keys are the same once the Up button's states (as jump and as menu up) are
+    // left out: a press of Up that the rules did not take leaves nothing else behind.
+    bool sameButForUp(const int32_t* a, const int32_t* b) const;
 
 private:
     struct CellShape {

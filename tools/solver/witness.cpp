@@ -5,22 +5,6 @@ namespace solver {
 
 namespace {
 
-// The goal edge of the proving path: a walk from a state of the last layer, or a turn from the
-// layer before that settles on the goal.
-bool findGoalEdge(const RoomSearch& search, int& state, int& action) {
-    for (int id = 0; id < search.states(); ++id) {
-        for (int a = 0; a < kActions; ++a) {
-            if (search.edge(id, a) != kEdgeGoal) continue;
-            const int turns = search.depth(id) + (a >= kWalkActions ? 1 : 0);
-            if (turns != search.par()) continue;
-            state = id;
-            action = a;
-            return true;
-        }
-    }
-    return false;
-}
-
 void appendAction(Witness& out, int action, int frames, int turnNumber) {
     for (int f = 0; f < frames; ++f) {
         const Keys keys = actionKeys(action, f);
@@ -35,8 +19,10 @@ void appendAction(Witness& out, int action, int frames, int turnNumber) {
 
 Witness roomPath(RoomSearch& search) {
     Witness out;
-    int goalState = -1, goalAction = -1;
-    if (!search.solved() || !findGoalEdge(search, goalState, goalAction)) return out;
+    // The goal edge found first: a walk from a state of the last layer, or a turn from the layer
+    // before that settles on the goal.
+    const int goalState = search.goalState(), goalAction = search.goalAction();
+    if (!search.solved() || goalState < 0) return out;
     std::vector<std::pair<int, int>> steps;  // (from state, action)
     steps.push_back({goalState, goalAction});
     for (int id = goalState; search.parent(id) >= 0; id = search.parent(id)) steps.push_back({search.parent(id), search.via(id)});
