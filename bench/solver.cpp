@@ -97,6 +97,6 @@ void BM_ProveWorld0Room(benchmark::State& state) {
     }
     state.counters["frame_steps"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_ProveWorld0Room)->DenseRange(1, 3)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ProveWorld0Room)->DenseRange(1, 5)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

@@ -35,6 +35,8 @@ std::string gameObject() {
     return line;
 }
 
+constexpr int kCrateRoom = 5;
+
 class PlayState : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -54,11 +56,12 @@ protected:
         app.backBuffer.reset();
         std::filesystem::current_path(previous_);
     }
-    // The crate room of world 0 with the player on its start cell.
+    // A crate room of world 0 with the player on its start cell: room 5, where the crate stands
+    // on a still block and the buttons below turn the room again and again.
     void enterCrateRoom(WorldPictures pictures) {
         ASSERT_TRUE(startPlay(0, pictures));
-        world.currentRoom = world.targetRoom = 2;
-        resetRoom(2);
+        world.currentRoom = world.targetRoom = kCrateRoom;
+        resetRoom(kCrateRoom);
     }
     std::filesystem::path previous_;
 };
@@ -87,7 +90,7 @@ TEST_F(PlayState, RestoredSnapshotPlaysTheSameTwoHundredFramesAgain) {
     std::vector<std::string> first, second;
     playOn(first);
     // The frames were worth repeating: the room turned and the state moved on.
-    EXPECT_GT(currentRoomRef().turnCount, snapshot.rooms[2].turnCount);
+    EXPECT_GT(currentRoomRef().turnCount, snapshot.rooms[kCrateRoom].turnCount);
     EXPECT_NE(first.back(), atCapture);
 
     restorePlay(snapshot);

@@ -34,7 +34,7 @@ Frame frameOf(const std::string& line) {
 // crate, D and D again; a Z while the first turn is still shown. Then Z, Backspace, Z, and one Z
 // more with nothing left to take back.
 const char* kScript =
-    "80 -\n30 RIGHT\n40 -\n1 ENTER\n172 -\n"
+    "80 -\n16 RIGHT\n50 -\n1 ENTER\n180 -\n"
     "1 A\n5 -\n1 Z\n54 -\n1 D\n60 -\n1 D\n60 -\n"
     "1 Z\n20 -\n1 BACKSPACE\n20 -\n1 Z\n20 -\n1 Z\n20 -\n";
 

@@ -4,6 +4,7 @@ list(APPEND YOMOGI_TEST_SOURCES
   tests/solver/solver_test.cpp
   tests/solver/checker_test.cpp
   tests/solver/state_key_test.cpp
+  tests/solver/shipped_test.cpp
 )
 # The test program is made after this list is read: it links the solver's library, and the tools
 # must be built before it runs.
