@@ -18,3 +18,7 @@ list(APPEND YOMOGI_TEST_SOURCES
   tests/game/play_state_test.cpp
   tests/game/undo_test.cpp
 )
+# The whole game played through; it composes its input with the solver's library.
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/game/whole_game_test.cpp
+)
