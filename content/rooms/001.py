@@ -85,11 +85,26 @@ ROOM4 = plain(
     '########',
 )
 
+# 5: the whole tower. Room 4's two pieces, seen in a mirror, and under the corner where the
+# falling hazard used to be parked the floor itself is a still hazard: the figure may no longer
+# drop onto it on the way round, and the weight and the trap need a longer walk.
+ROOM5 = plain(
+    '########',
+    '#.....S#',
+    '#.######',
+    '#.###.##',
+    '#...f..#',
+    '#####x.#',
+    '#G..w..#',
+    '########',
+)
+
 ROOMS = [
     (14, 1, ROOM1),
     (24, 1, ROOM2),
     (34, 1, ROOM3),
     (44, 1, ROOM4),
+    (54, 1, ROOM5),
 ]
 
 
@@ -104,7 +119,7 @@ def hall_with_doors(rooms):
 WORLD = dict(
     hall=dict(x=0, y=0, rows=hall_with_doors(len(ROOMS))),
     rooms=[dict(x=x, y=y, rows=rows) for x, y, rows in ROOMS],
-    names=['ひがしのとう', 'おもいおもり', 'とおまわり', 'おちるワナ', 'ワナとおもり'],
-    pars=[2, 3, 6, 8],
+    names=['ひがしのとう', 'おもいおもり', 'とおまわり', 'おちるワナ', 'ワナとおもり', 'てっぺん'],
+    pars=[2, 3, 6, 8, 10],
     screen='1\n620 260\n640 480\n560 200\n0 0\n420 120\n',
 )
