@@ -14,7 +14,7 @@ HALL = [
 "# . . . . . . . . . . # ",
 "# . . . . . . . . . . # ",
 "# . . . . . . . . . . # ",
-"# s 1 . . . . . # # # # ",
+"# s 1 . 2 . . . # # # # ",
 "# # % # # # % # # % # # ",
 ]
 
@@ -31,12 +31,26 @@ ROOM1 = [
 "# # # # # # # # ",
 ]
 
+# Room 2: sticky blocks with a crate and a still block. The crate must come down onto the goal's
+# side while the two sticky blocks still fall free; pairing them too early walls the way shut.
+ROOM2 = [
+"# # # # # # # # ",
+"# c # . . # . # ",
+"# G0. . . # . # ",
+"# . # # . . k # ",
+"# . . k . . # # ",
+"# . # . . . # # ",
+"# o # # . s . # ",
+"# # # # # # # # ",
+]
+
 WORLD = dict(
     hall=dict(x=0, y=0, rows=HALL),
     rooms=[
         dict(x=14, y=2, rows=ROOM1),
+        dict(x=24, y=2, rows=ROOM2),
     ],
-    names=['てんしゅかく', 'くっつくはこ'],
-    pars=[4],
+    names=['てんしゅかく', 'くっつくはこ', 'はことねばり'],
+    pars=[4, 6],
     screen='1\n640 0\n640 480\n560 0\n0 0\n480 120\n',
 )
