@@ -5,9 +5,9 @@
 FontState fonts;
 
 void loadFontSurfaces() {
-    fonts.fontSurface = loadSurface("bmp/font2.bmp");
+    fonts.fontSurface = loadSheet("bmp/font2.bmp", 320, 320);
     fonts.cursorSurface = loadSurface("bmp/cursor.bmp");
-    fonts.rankFontSurface = loadSurface("bmp/rankfont.bmp");
+    fonts.rankFontSurface = loadSheet("bmp/rankfont.bmp", 64, 16);
 }
 
 void releaseFontSurfaces() {
