@@ -1,5 +1,5 @@
 // World loading (the five text files, the sheets and their three turned copies, every room
-// reset) and one frame of blocks in a crowded room.
+// reset), the game's entry into a world, and one frame of blocks in a crowded room.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -10,22 +10,32 @@
 #include "app/app.h"
 #include "platform/platform.h"
 #include "game/game.h"
+#include "game/play_state.h"
 #include "game/player.h"
 #include "stage/blocks.h"
 #include "stage/world.h"
 #include "stage/world_files.h"
 
+#if __has_include("gfx/picture_cache.h")
+#include "gfx/picture_cache.h"
+#else
+inline void forgetKeptPictures() {}  // a tree without the picture keep decodes every time
+#endif
+
 namespace {
 
 // Loads world 0 of the assembled game directory; the argument is the display mode (0 single
-// size, 1 double size: the sheets are then four times as many device pixels).
-void BM_LoadWorld(benchmark::State& state) {
+// size, 1 double size: the sheets are then four times as many device pixels). First: every
+// picture decoded and every sheet turned, as the first time a world is played; again: a world
+// whose pictures were kept from the last load.
+void loadWorlds(benchmark::State& state, bool first) {
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(YOMOGI_GAME_DIR);
     platformKeepPictureMemory();  // as start-up sets it
     display.mode = static_cast<int>(state.range(0));
     game.currentWorld = 0;
     player = std::make_unique<Player>();
+    forgetKeptPictures();
     for (auto _ : state) {
         if (!loadWorld(game.currentWorld)) {
             state.SkipWithError("world 0 could not be loaded");
@@ -34,12 +44,45 @@ void BM_LoadWorld(benchmark::State& state) {
         benchmark::DoNotOptimize(world.tileSheets[3].get());
         state.PauseTiming();
         clearWorld();
+        if (first) forgetKeptPictures();
         state.ResumeTiming();
     }
+    clearWorld();
+    forgetKeptPictures();
     player.reset();
+    display.mode = 0;
     std::filesystem::current_path(previous);
 }
-BENCHMARK(BM_LoadWorld)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+void BM_LoadWorldFirst(benchmark::State& state) { loadWorlds(state, true); }
+void BM_LoadWorldAgain(benchmark::State& state) { loadWorlds(state, false); }
+BENCHMARK(BM_LoadWorldFirst)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadWorldAgain)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The game entry's whole work for world 0 (companions, player, world, camera, result panels),
+// the world's pictures decoded first or kept from the last time.
+void enterWorlds(benchmark::State& state, bool first) {
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(YOMOGI_GAME_DIR);
+    platformKeepPictureMemory();
+    display.mode = 0;
+    forgetKeptPictures();
+    for (auto _ : state) {
+        if (!startPlay(0, WorldPictures::Decoded)) {
+            state.SkipWithError("world 0 could not be entered");
+            break;
+        }
+        state.PauseTiming();
+        stopPlay();
+        if (first) forgetKeptPictures();
+        state.ResumeTiming();
+    }
+    forgetKeptPictures();
+    std::filesystem::current_path(previous);
+}
+void BM_EnterWorldFirst(benchmark::State& state) { enterWorlds(state, true); }
+void BM_EnterWorldAgain(benchmark::State& state) { enterWorlds(state, false); }
+BENCHMARK(BM_EnterWorldFirst)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EnterWorldAgain)->Unit(benchmark::kMillisecond);
 
 // The five text files of world 0 read and checked, without building anything.
 void BM_ReadWorldText(benchmark::State& state) {

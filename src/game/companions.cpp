@@ -4,6 +4,7 @@
 #include "base/json_writer.h"
 #include "game/companions.h"
 #include "game/player.h"
+#include "gfx/picture_cache.h"
 #include "result/result.h"
 #include "stage/camera.h"
 #include "stage/world.h"
@@ -52,13 +53,18 @@ void resetCompanionRecords() {
 void createCompanions(WorldPictures pictures) {
     resetCompanionRecords();
     if (pictures == WorldPictures::None) return;
-    companions.shellySheet = loadSurface("bmp/shelly1.bmp");
-    companions.shellyMirrored =
-        mirroredCopy(companions.shellySheet.get(), 64, 32, 16, 16, 4, 2);
-    companions.icon = loadSurface("bmp/yurayura.bmp");
-    companions.ghostSheet = loadSurface("bmp/yurayuragost.bmp");
-    companions.ghostMirrored = mirroredCopy(companions.ghostSheet.get(), 256, 64, 64, 64, 4, 1);
-    companions.sweat = loadSurface("bmp/ase.bmp");
+    // Taken from the picture keep and given back by freeCompanions, so that entering the next
+    // world finds them decoded and mirrored.
+    companions.shellySheet = takePicture("bmp/shelly1.bmp", 64, 32);
+    companions.shellyMirrored = takeMade(*companions.shellySheet, 1, [] {
+        return mirroredCopy(companions.shellySheet.get(), 64, 32, 16, 16, 4, 2);
+    });
+    companions.icon = takePicture("bmp/yurayura.bmp");
+    companions.ghostSheet = takePicture("bmp/yurayuragost.bmp", 256, 64);
+    companions.ghostMirrored = takeMade(*companions.ghostSheet, 1, [] {
+        return mirroredCopy(companions.ghostSheet.get(), 256, 64, 64, 64, 4, 1);
+    });
+    companions.sweat = takePicture("bmp/ase.bmp");
 }
 
 void updateCompanions() {
@@ -74,12 +80,12 @@ void drawCompanions() {
 }
 
 void freeCompanions() {
-    releaseSurface(companions.ghostSheet);
-    releaseSurface(companions.ghostMirrored);
-    releaseSurface(companions.sweat);
-    releaseSurface(companions.shellySheet);
-    releaseSurface(companions.shellyMirrored);
-    releaseSurface(companions.icon);
+    keepPicture(companions.ghostSheet);
+    keepPicture(companions.ghostMirrored);
+    keepPicture(companions.sweat);
+    keepPicture(companions.shellySheet);
+    keepPicture(companions.shellyMirrored);
+    keepPicture(companions.icon);
 }
 
 void updateShelly() {

@@ -3,6 +3,7 @@
 #include "game/player.h"
 
 #include "frame/frame.h"
+#include "gfx/picture_cache.h"
 #include "stage/camera.h"
 #include "stage/world.h"
 #include "stage/world_files.h"
@@ -28,10 +29,11 @@ void createPlayer(WorldPictures pictures) {
     player = std::make_unique<Player>();
     app.fadeState = 2;
     if (pictures == WorldPictures::None) return;
-    player->head = loadSurface("bmp/yomogi_head.bmp");
-    player->body = loadSurface("bmp/yomogi_body.bmp");
-    player->headMirrored = mirrored(player->head.get());
-    player->bodyMirrored = mirrored(player->body.get());
+    // From the picture keep; the record gives them back when it is freed.
+    player->head = takePicture("bmp/yomogi_head.bmp", kSheetWidth, kSheetHeight);
+    player->body = takePicture("bmp/yomogi_body.bmp", kSheetWidth, kSheetHeight);
+    player->headMirrored = takeMade(*player->head, 1, [] { return mirrored(player->head.get()); });
+    player->bodyMirrored = takeMade(*player->body, 1, [] { return mirrored(player->body.get()); });
 }
 
 void freePlayer() { player.reset(); }

@@ -4,6 +4,7 @@ list(APPEND YOMOGI_SOURCES
   src/gfx/surface.cpp
   src/gfx/copies.cpp
   src/gfx/keyed_runs.cpp
+  src/gfx/picture_cache.cpp
   src/gfx/blend.cpp
   src/gfx/rotate.cpp
   src/gfx/system_font.cpp

@@ -7,6 +7,7 @@ list(APPEND YOMOGI_PLATFORM_SOURCES
   src/platform/sdl_input.cpp
   src/platform/sdl_audio.cpp
   src/platform/bitmap.cpp
+  src/platform/picture_files.cpp
   src/platform/png.cpp
   src/platform/font.cpp
 )

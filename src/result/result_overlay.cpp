@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "frame/frame.h"
+#include "gfx/picture_cache.h"
 #include "result/panel_rules.h"
 #include "stage/world.h"
 #include "text/glyph_text.h"
@@ -19,20 +20,21 @@ void setupResultResources(WorldPictures pictures) {
     results.images.clear();
     results.companionFlownOff = 0;
     if (pictures == WorldPictures::None) return;
-    results.board = loadSurface("bmp/black_board.bmp");
-    results.companionSheet = loadSurface("bmp/shelly1.bmp");
-    results.rankMarks = loadSurface("bmp/rankfont.bmp");
-    results.newRecordLabel = loadSurface("bmp/NewRecode.bmp");
+    // From the picture keep, given back by releaseResultResources for the next world.
+    results.board = takePicture("bmp/black_board.bmp", 576, 384);
+    results.companionSheet = takePicture("bmp/shelly1.bmp", 64, 32);
+    results.rankMarks = takePicture("bmp/rankfont.bmp", 64, 16);
+    results.newRecordLabel = takePicture("bmp/NewRecode.bmp", 72, 32);
 }
 
 void releaseResultResources() {
     results.texts.clear();
     results.images.clear();
     results.resultStep = nullptr;
-    releaseSurface(results.board);
-    releaseSurface(results.companionSheet);
-    releaseSurface(results.rankMarks);
-    releaseSurface(results.newRecordLabel);
+    keepPicture(results.board);
+    keepPicture(results.companionSheet);
+    keepPicture(results.rankMarks);
+    keepPicture(results.newRecordLabel);
 }
 
 void setTextItem(TextItem& item, const char* text, int alignment, int y, int height, int step,

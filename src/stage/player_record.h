@@ -29,6 +29,7 @@ struct PlayerRecord {
 struct Player : PlayerRecord {
     SurfacePtr head, body;                  // "bmp/yomogi_head.bmp", "bmp/yomogi_body.bmp"
     SurfacePtr headMirrored, bodyMirrored;  // facing 1
+    ~Player();  // gives the sheets back to the picture keep (stage/world_pictures.cpp)
 };
 extern std::unique_ptr<Player> player;
 

@@ -13,6 +13,7 @@ list(APPEND YOMOGI_SOURCES
   src/stage/world_files.cpp
   src/stage/world_files_map.cpp
   src/stage/world_files_sheets.cpp
+  src/stage/world_pictures.cpp
   src/stage/blocks.cpp
   src/stage/blocks_nearby.cpp
   src/stage/blocks_falling.cpp

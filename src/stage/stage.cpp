@@ -11,6 +11,7 @@
 #include "stage/stage_slots.h"
 #include "stage/turning.h"
 #include "stage/world.h"
+#include "stage/world_pictures.h"
 
 void resetRoom(int roomIndex) {
     world.roomRestartPending = 0;
@@ -73,16 +74,12 @@ void endStage() {
         room.blocks.shrink_to_fit();
         room.blockCount = 0;
     }
-    for (SurfacePtr& sheet : world.blockSheets) releaseSurface(sheet);
     player.reset();
-    releaseSurface(world.effectSheet);
     world.effects.clear();
     world.effects.shrink_to_fit();
-    releaseSurface(world.gearFrame);
-    for (SurfacePtr& sheet : world.tileSheets) releaseSurface(sheet);
-    releaseSurface(world.turnSnapshot);
-    releaseSurface(world.backdrop.castle);
-    releaseSurface(world.backdrop.back);
+    // The sheets, the backdrop, the dust and the gear go back to the picture keep, so that the
+    // next world that shows them finds them decoded.
+    keepWorldPictures();
     world.prepared = StagePictures{};
     world.rooms.clear();
     world.rooms.shrink_to_fit();

@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "base/save_paths.h"
+#include "gfx/picture_cache.h"
 #include "platform/platform.h"
 #include "stage/stage.h"
 #include "stage/world.h"
+#include "stage/world_pictures.h"
 #include "stage/world_text_file.h"
 #include "text/sjis.h"
 
@@ -210,6 +212,7 @@ bool checkWorldFiles(int worldNumber, std::string& fault) {
 }
 
 void clearWorld() {
+    keepWorldPictures();  // for the next world that shows them
     const int reseed = world.starReseed;
     world = WorldState{};
     world.starReseed = reseed;
@@ -239,28 +242,30 @@ bool loadWorld(int worldNumber, WorldPictures pictures) {
     world.backdrop = std::move(text.backdrop);
     const bool decoded = pictures == WorldPictures::Decoded;
     if (decoded && world.backdrop.mode == 1) {
-        world.backdrop.castle = loadSurface("bmp/castle2-5-2.bmp");
-        world.backdrop.back = loadSurface("bmp/bg5.bmp");
+        world.backdrop.castle = takePicture("bmp/castle2-5-2.bmp");
+        world.backdrop.back = takePicture("bmp/bg5.bmp");
     }
     if (decoded) {
         constexpr int tileW = kTileSheetColumns * kSheetCell, tileH = kTileSheetRows * kSheetCell;
-        world.tileSheets[0] = loadSheet("bmp/mod.bmp", tileW, tileH);
+        world.tileSheets[0] = takePicture("bmp/mod.bmp", tileW, tileH);
         for (int k = 1; k <= 3; ++k)
-            world.tileSheets[k] = turnedCopy(world.tileSheets[0].get(), tileW, tileH, k,
-                                             kTileSheetColumns, kTileSheetRows);
+            world.tileSheets[k] = takeMade(*world.tileSheets[0], k, [&] {
+                return turnedCopy(world.tileSheets[0].get(), tileW, tileH, k, kTileSheetColumns, kTileSheetRows);
+            });
         constexpr int blockW = kBlockSheetColumns * kSheetCell, blockH = kBlockSheetRows * kSheetCell;
-        world.blockSheets[0] = loadSheet("bmp/block.bmp", blockW, blockH);
+        world.blockSheets[0] = takePicture("bmp/block.bmp", blockW, blockH);
         for (int k = 1; k <= 3; ++k)
-            world.blockSheets[k] = turnedCopy(world.blockSheets[0].get(), blockW, blockH, k,
-                                              kBlockSheetColumns, kBlockSheetRows);
+            world.blockSheets[k] = takeMade(*world.blockSheets[0], k, [&] {
+                return turnedCopy(world.blockSheets[0].get(), blockW, blockH, k, kBlockSheetColumns, kBlockSheetRows);
+            });
     }
 
     world.currentRoom = 0;
     world.targetRoom = 0;
     world.effects.assign(kEffectSlots, Effect{});
-    if (decoded) world.effectSheet = loadSheet("bmp/effect.bmp", 240, 96);
+    if (decoded) world.effectSheet = takePicture("bmp/effect.bmp", 240, 96);
     world.loaded = true;
     for (int i = 0; i < world.roomCount; ++i) resetRoom(i);
-    if (decoded) world.gearFrame = loadSheet("bmp/big_gear1.bmp", 320, 320);
+    if (decoded) world.gearFrame = takePicture("bmp/big_gear1.bmp", 320, 320);
     return true;
 }

@@ -4,6 +4,7 @@ list(APPEND YOMOGI_TEST_SOURCES
   tests/gfx/blend_test.cpp
   tests/gfx/copies_test.cpp
   tests/gfx/keyed_runs_test.cpp
+  tests/gfx/picture_cache_test.cpp
   tests/gfx/rotate_test.cpp
   tests/gfx/clipping_test.cpp
   tests/gfx/system_font_test.cpp

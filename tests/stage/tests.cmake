@@ -26,3 +26,6 @@ list(APPEND YOMOGI_TEST_SOURCES
 list(APPEND YOMOGI_TEST_SOURCES
   tests/stage/stage_drawing_test.cpp
 )
+list(APPEND YOMOGI_TEST_SOURCES
+  tests/stage/world_pictures_test.cpp
+)
