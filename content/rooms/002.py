@@ -1,0 +1,63 @@
+# World 2: lifts, springs and spikes. Two characters per cell (kind, direction digit); the format
+# is described in tools/mapgen/mapgen_lib.py. Written to content/map/002 by
+#   tools/mapgen/mapgen.py content/rooms/002.py content/map/002
+# Walls ('#') are the rooms' shape; every block is part of the puzzle (without it the par changes
+# or the room cannot be cleared).
+
+# The hall: doors 1-3 on the floor, 4 and 5 on the step at the right.
+HALL_DRAWN = [
+    "# = # # = # # = # # = # ",
+    "# , . . . . . . . . , # ",
+    "# . . . . . b . . . . # ",
+    "# . . r . . . . . . . # ",
+    "# . . . . : . . q . . # ",
+    "# . T . . . . . . . T # ",
+    "# . . . . . . . . . . # ",
+    "# . . t . . . . t . . # ",
+    "# . . . . ; . . . . . # ",
+    "# . . . . . . . . 4 5 # ",
+    "# s . 1 . 2 . 3 . # # # ",
+    "# # % # # # % # # # # # ",
+]
+# Room 1: the lift plugs the corridor to the goal. Turned clockwise it rises (to the left, as the
+# room stood) into the niche and the corridor becomes a shaft down to the goal.
+LIFT = [
+    "# # # # # # # # # # ",
+    "# # # # # # # # # # ",
+    "# # # # # # # # # # ",
+    "# # . L . . . . G # ",
+    "# . s . # # # # # # ",
+    "# # # # # # # # # # ",
+    "# # # # # # # # # # ",
+    "# # # # # # # # # # ",
+    "# # # # # # # # # # ",
+    "# # # # # # # # # # ",
+]
+# Room 2: the spring must be brought to the foot of the shaft.
+SPRING = [
+    "# # # # # # # # # # ",
+    "# # . . # p . . G3# ",
+    "# # # # . . # # # # ",
+    "# . . . # . # # # # ",
+    "# . . . # . # # # # ",
+    "# . . . . . # # # # ",
+    "# s . . . . # # # # ",
+    "# # # # # . # # # # ",
+    "# # # # # # # # # # ",
+    "# # # # # # # # # # ",
+]
+
+# name, par, corner and rows of each room, in door order
+PLAN = [('のぼるリフト', 2, 14, 1, LIFT)]
+ROOMS = [dict(x=x, y=y, rows=rows) for name, par, x, y, rows in PLAN]
+# A door is drawn only for a room that exists.
+HALL = [''.join('. ' if row[i].isdigit() and int(row[i]) > len(ROOMS) else row[i:i + 2]
+                for i in range(0, len(row), 2)) for row in HALL_DRAWN]
+
+WORLD = dict(
+    hall=dict(x=0, y=0, rows=HALL),
+    rooms=ROOMS,
+    names=['からくりのとう'] + [p[0] for p in PLAN],
+    pars=[p[1] for p in PLAN],
+    screen='1\n560 180\n640 480\n520 120\n0 0\n480 100\n',
+)
