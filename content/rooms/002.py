@@ -33,7 +33,8 @@ LIFT = [
     "# # # # # # # # # # ",
     "# # # # # # # # # # ",
 ]
-# Room 2: the spring must be brought to the foot of the shaft.
+# Room 2: the spring drops down the shaft into the pit at its foot; only its bounce lifts the
+# player back up the shaft to the goal's corridor, and the goal opens with the room on its side.
 SPRING = [
     "# # # # # # # # # # ",
     "# # . . # p . . G3# ",
@@ -43,12 +44,13 @@ SPRING = [
     "# . . . . . # # # # ",
     "# s . . . . # # # # ",
     "# # # # # . # # # # ",
-    "# # # # # # # # # # ",
+    "# # # # # . # # # # ",
     "# # # # # # # # # # ",
 ]
 
 # name, par, corner and rows of each room, in door order
-PLAN = [('のぼるリフト', 2, 14, 1, LIFT)]
+PLAN = [('のぼるリフト', 2, 14, 1, LIFT),
+        ('はねるバネ', 3, 26, 1, SPRING)]
 ROOMS = [dict(x=x, y=y, rows=rows) for name, par, x, y, rows in PLAN]
 # A door is drawn only for a room that exists.
 HALL = [''.join('. ' if row[i].isdigit() and int(row[i]) > len(ROOMS) else row[i:i + 2]
