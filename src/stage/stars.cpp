@@ -2,6 +2,7 @@
 // slowly with the clock, each star blinking on its own phase with a few arms when bright.
 #include "stage/stars.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -18,17 +19,26 @@ constexpr int kStarSizes[14] = {2, 3, 4, 2, 3, 2, 3, 2, 5, 2, 9, 3, 5, 7};
 // depend on it, so it stays as it is.
 constexpr double kStarRadians = 0.017259;
 
-void setStarPixel(Surface* target, int x, int y, int ramp, int shade) {
-    drawPixel(target, x, y, starShade(ramp, shade));
-}
-
 }  // namespace
 
 unsigned starShade(int ramp, int shade) { return kRampBase[ramp] + static_cast<unsigned>(shade) * kRampStep[ramp]; }
 
-void drawStarField(Surface* target, int seed, const int& clock, double speed, int centreX, int centreY,
-                   int width, int height, int count, int radius, int bits) {
+namespace {
+
+void setStarPixel(Surface* target, int x, int y, int ramp, int shade) {
+    drawPixel(target, x, y, starShade(ramp, shade));
+}
+
+// The star's place is worked out only when it can land on the target (Skip) or for every star
+// (the plain form the quick one is checked against).
+template <bool Skip>
+void drawField(Surface* target, int seed, const int& clock, double speed, int centreX, int centreY, int width,
+               int height, int count, int radius, int bits) {
     const double base = clock * speed * kStarRadians;
+    // Across and down, how far from the centre a star can stand and still be drawn, arms
+    // included: its offset is within [-(centre + len), size - centre + len] each way.
+    const double acrossFar = std::max(std::abs(double(centreX)), std::abs(double(width) - centreX));
+    const double downFar = std::max(std::abs(double(centreY)), std::abs(double(height) - centreY));
     const int m = 1 << bits;
     seedRandom(static_cast<uint32_t>(seed));
     nextRandom();
@@ -41,6 +51,13 @@ void drawStarField(Surface* target, int seed, const int& clock, double speed, in
         r[n % 4] = nextRandom();
         const int a = r[n % 4] % 360;
         const int d = radius > 0 ? r[(n + 1) % 4] % radius : 0;
+        // The offset is (trunc(cos * d), trunc(sin * d)), less than 1.5 nearer the centre than
+        // d. A star whose offset lies beyond the corner of the box it must be in is never drawn,
+        // so its cosine and sine are not worked out (most of the field lies off the screen).
+        if constexpr (Skip) {
+            const double across = acrossFar + len, down = downFar + len;
+            if (d - 1.5 > std::sqrt(across * across + down * down)) continue;
+        }
         // Worked out wide: a centre far off the screen puts its stars beyond the range of an int.
         const int64_t wideX = int64_t{centreX} + static_cast<int>(std::cos(a * kStarRadians + base) * d);
         const int64_t wideY = int64_t{centreY} + static_cast<int>(std::sin(a * kStarRadians + base) * d);
@@ -78,4 +95,16 @@ void drawStarField(Surface* target, int seed, const int& clock, double speed, in
     world.starReseed = (world.starReseed + p % (q + 1)) & 0xFFFF;
     seedRandom(static_cast<uint32_t>(world.starReseed));
     nextRandom();
+}
+
+}  // namespace
+
+void drawStarField(Surface* target, int seed, const int& clock, double speed, int centreX, int centreY,
+                   int width, int height, int count, int radius, int bits) {
+    drawField<true>(target, seed, clock, speed, centreX, centreY, width, height, count, radius, bits);
+}
+
+void drawEveryStar(Surface* target, int seed, const int& clock, double speed, int centreX, int centreY,
+                   int width, int height, int count, int radius, int bits) {
+    drawField<false>(target, seed, clock, speed, centreX, centreY, width, height, count, radius, bits);
 }

@@ -8,6 +8,10 @@ struct Surface;
 // with a period of 2 * 2^bits + 1 steps. Reseeds the program's generator afterwards.
 void drawStarField(Surface* target, int seed, const int& clock, double speed, int centreX, int centreY,
                    int width, int height, int count, int radius, int bits);
+// The same field with every star's place worked out, none passed over before: the plain form that
+// drawStarField must match pixel for pixel.
+void drawEveryStar(Surface* target, int seed, const int& clock, double speed, int centreX, int centreY,
+                   int width, int height, int count, int radius, int bits);
 
 // The colour of shade (0..13) of ramp (0..5), as a colour reference.
 unsigned starShade(int ramp, int shade);
