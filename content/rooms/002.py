@@ -48,9 +48,25 @@ SPRING = [
     "# # # # # # # # # # ",
 ]
 
+# Room 3: the spikes beside the start face it, so the way right is shut; each turn turns their
+# points with the room, and the way round is taken while they face elsewhere.
+SPIKES = [
+    "# # # # # # # # # # ",
+    "# # # # # # # # # # ",
+    "# # . . . . . . G # ",
+    "# # . # # # # # # # ",
+    "# # . # # # # # # # ",
+    "# . . . . # # # # # ",
+    "# . # # . # # # # # ",
+    "# . # # . . . . . # ",
+    "# s ^1# # # # # . # ",
+    "# # # # # # # # # # ",
+]
+
 # name, par, corner and rows of each room, in door order
 PLAN = [('のぼるリフト', 2, 14, 1, LIFT),
-        ('はねるバネ', 3, 26, 1, SPRING)]
+        ('はねるバネ', 3, 26, 1, SPRING),
+        ('とげのむき', 4, 38, 1, SPIKES)]
 ROOMS = [dict(x=x, y=y, rows=rows) for name, par, x, y, rows in PLAN]
 # A door is drawn only for a room that exists.
 HALL = [''.join('. ' if row[i].isdigit() and int(row[i]) > len(ROOMS) else row[i:i + 2]
