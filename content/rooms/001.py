@@ -11,8 +11,8 @@ def plain(*rows):
     return [''.join('G1' if c == '<' else c + ' ' for c in r) for r in rows]
 
 
-# The hall: the floor and the outer walls are what the player walks on; the ledge and the
-# decorations (torches, bats, the flag) are only the look of the towers.
+# The hall: the floor and the outer walls are what the player walks on; the
+# decorations (torches, candles, bats, the portrait) are only the look of the towers.
 HALL = plain(
     '#=########=#',
     '#,...b....,#',
@@ -103,8 +103,8 @@ ROOMS = [
     (14, 1, ROOM1),
     (24, 1, ROOM2),
     (34, 1, ROOM3),
-    (44, 1, ROOM4),
-    (54, 1, ROOM5),
+    (14, 11, ROOM4),
+    (24, 11, ROOM5),
 ]
 
 
