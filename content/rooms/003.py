@@ -1,0 +1,61 @@
+# World 3: the west waterworks. Liquid (l), arrows (a, with the way they point) and ghost blocks
+# (h), one at a time, then together; crates (c) and still blocks (o) from the earlier worlds come
+# back. Rooms are drawn one character per cell (plain() widens them to the two-character cells the
+# generator reads): arrows as u < v > (pointing up, left, down, right as drawn), a goal drawn turned
+# as J K M (a quarter, a half, three quarters of a turn anticlockwise from upright).
+# A room with view=k is drawn as the player sees it after k anticlockwise turns (the view in which
+# its goal stands upright); the generator turns it back to the way the player finds it.
+
+
+def plain(*rows):
+    turned = {'u': 'a0', '<': 'a1', 'v': 'a2', '>': 'a3', 'J': 'G1', 'K': 'G2', 'M': 'G3'}
+    return [''.join(turned.get(c, c + ' ') for c in r) for r in rows]
+
+
+# The hall: the floor and the outer walls are what the player walks on; the ledge, torches, bats
+# and flags are only the look of the waterworks.
+HALL = plain(
+    '#=#=#==#=#=#',
+    '#;...b.....#',
+    '#.q......r.#',
+    '#..........#',
+    '#.t..t..t..#',
+    '#..........#',
+    '#..b.......#',
+    '#.T......T.#',
+    '#..........#',
+    '#..........#',
+    '#s1.2.3.4.5#',
+    '#%##=##=##%#',
+)
+
+# 1: four drops of water in a shaft, upside down. Two turns stand the room upright and the water
+# falls back down the shaft, deep enough to swim up to the goal's ledge; with a drop missing it
+# is not (the par grows to 4 and needs the long way round).
+ROOM1 = plain(
+    '########',
+    '#....G.#',
+    '#.######',
+    '#l#s...#',
+    '#l#.##.#',
+    '#l#.##.#',
+    '#l.....#',
+    '########',
+)
+
+ROOMS = [dict(x=14, y=2, rows=ROOM1, view=2)]
+
+
+def doors_up_to(rows, last):
+    # The hall shows the doors of the rooms there are; a door beyond them is plain floor.
+    return [''.join('. ' if c.isdigit() and int(c) > last else c + p
+                    for c, p in zip(r[::2], r[1::2])) for r in rows]
+
+
+WORLD = dict(
+    hall=dict(x=0, y=0, rows=doors_up_to(HALL, len(ROOMS))),
+    rooms=ROOMS,
+    names=['にしのすいろ', 'みずのはしら'],
+    pars=[2],
+    screen='1\n160 20\n640 480\n80 60\n0 0\n200 110\n',
+)
