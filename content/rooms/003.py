@@ -43,7 +43,22 @@ ROOM1 = plain(
     '########',
 )
 
-ROOMS = [dict(x=14, y=2, rows=ROOM1, view=2)]
+# 2: one arrow, drawn as the player meets it when the goal stands upright. The way round the
+# pillar is the short one only while the arrow blows the right way; taking it out makes the room
+# a turn shorter, pointed any other way the room is longer or closed.
+ROOM2 = plain(
+    '########',
+    '#G.....#',
+    '####.#.#',
+    '#..#.#.#',
+    '#..#.#.#',
+    '#s.#.#.#',
+    '#.....>#',
+    '########',
+)
+
+ROOMS = [dict(x=14, y=2, rows=ROOM1, view=2),
+         dict(x=24, y=2, rows=ROOM2, view=3)]
 
 
 def doors_up_to(rows, last):
@@ -55,7 +70,7 @@ def doors_up_to(rows, last):
 WORLD = dict(
     hall=dict(x=0, y=0, rows=doors_up_to(HALL, len(ROOMS))),
     rooms=ROOMS,
-    names=['にしのすいろ', 'みずのはしら'],
-    pars=[2],
+    names=['にしのすいろ', 'みずのはしら', 'かぜのやじるし'],
+    pars=[2, 3],
     screen='1\n160 20\n640 480\n80 60\n0 0\n200 110\n',
 )
