@@ -63,10 +63,26 @@ SPIKES = [
     "# # # # # # # # # # ",
 ]
 
+# Room 4: the spikes of room 3 and a lift in the upper corridor: the lift rides up whichever
+# way the corridor stands and shuts the goal's side until it is walked round to the far end.
+LIFT_SPIKES = [
+    "# # # # # # # # # # ",
+    "# # # # # # # # # # ",
+    "# # . . . L . . G # ",
+    "# # . # # # # # # # ",
+    "# # . # # # # # # # ",
+    "# . . . . # # # # # ",
+    "# . # # . # # # # # ",
+    "# . # # . . . . . # ",
+    "# s ^1# # # # # . # ",
+    "# # # # # # # # # # ",
+]
+
 # name, par, corner and rows of each room, in door order
 PLAN = [('のぼるリフト', 2, 14, 1, LIFT),
         ('はねるバネ', 3, 26, 1, SPRING),
-        ('とげのむき', 4, 38, 1, SPIKES)]
+        ('とげのむき', 4, 38, 1, SPIKES),
+        ('リフトとトゲ', 8, 50, 1, LIFT_SPIKES)]
 ROOMS = [dict(x=x, y=y, rows=rows) for name, par, x, y, rows in PLAN]
 # A door is drawn only for a room that exists.
 HALL = [''.join('. ' if row[i].isdigit() and int(row[i]) > len(ROOMS) else row[i:i + 2]
