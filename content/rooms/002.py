@@ -78,11 +78,27 @@ LIFT_SPIKES = [
     "# # # # # # # # # # ",
 ]
 
+# Room 5: everything the world taught: room 4's spikes and lift, and a spring in the upper
+# corridor that falls wherever the room's bottom is and throws the player back up.
+ALL = [
+    "# # # # # # # # # # ",
+    "# # # # # # # # # # ",
+    "# # . . . L p . G # ",
+    "# # . # # # # # # # ",
+    "# # . # # # # # # # ",
+    "# . . . . # # # # # ",
+    "# . # # . # # # # # ",
+    "# . # # . . . . . # ",
+    "# s ^1# # # # # . # ",
+    "# # # # # # # # # # ",
+]
+
 # name, par, corner and rows of each room, in door order
 PLAN = [('のぼるリフト', 2, 14, 1, LIFT),
         ('はねるバネ', 3, 26, 1, SPRING),
         ('とげのむき', 4, 38, 1, SPIKES),
-        ('リフトとトゲ', 8, 50, 1, LIFT_SPIKES)]
+        ('リフトとトゲ', 8, 50, 1, LIFT_SPIKES),
+        ('からくりのおく', 12, 62, 1, ALL)]
 ROOMS = [dict(x=x, y=y, rows=rows) for name, par, x, y, rows in PLAN]
 # A door is drawn only for a room that exists.
 HALL = [''.join('. ' if row[i].isdigit() and int(row[i]) > len(ROOMS) else row[i:i + 2]
