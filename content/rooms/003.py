@@ -43,9 +43,9 @@ ROOM1 = plain(
     '########',
 )
 
-# 2: one arrow, drawn as the player meets it when the goal stands upright. The way round the
-# pillar is the short one only while the arrow blows the right way; taking it out makes the room
-# a turn shorter, pointed any other way the room is longer or closed.
+# 2: one arrow, drawn as the player meets it when the goal stands upright. Turned the right way
+# it blows the player up the last shaft, and three turns reach the goal; without it the way round
+# takes five.
 ROOM2 = plain(
     '########',
     '#G.....#',
