@@ -29,6 +29,20 @@ const char* const kCrateWorld[] = {
     "10 10 10 10 10 10 10 10 10 10",
 };
 
+// A hall and a compact 8 x 8 room with four crates whose fewest turns are 8: the crates must be
+// walked round the room one by one before the passage to the goal is free.
+const char* const kDeepWorld[] = {
+    "000 000 010 010",
+    "10 10 10 10 10 10 10 10 10 10", "10 0 0 0 0 0 0 0 0 10", "10 0 0 0 0 0 0 0 0 10",
+    "10 0 0 0 0 0 0 0 0 10",         "10 0 0 0 0 0 0 0 0 10", "10 0 0 0 0 0 0 0 0 10",
+    "10 0 0 0 0 0 0 0 0 10",         "10 0 0 0 0 0 0 0 0 10", "10 200 0 0 0 0 0 0 230 10",
+    "10 10 10 10 10 10 10 10 10 10",
+    "012 000 008 008",
+    "10 10 10 10 10 10 10 10", "10 10 30 30 0 0 200 10", "10 0 0 30 10 0 10 10",
+    "10 0 10 0 30 10 30 10",   "10 0 10 10 0 0 0 10",   "10 10 0 10 0 0 220 10",
+    "10 10 10 10 0 0 10 10",   "10 10 10 10 10 10 10 10",
+};
+
 // The world's directory, removed when the benchmark ends.
 struct TemporaryRoot {
     std::string path;
@@ -38,8 +52,8 @@ struct TemporaryRoot {
     }
 };
 
-std::string crateWorldRoot() {
-    static TemporaryRoot temporary;
+template <size_t N>
+std::string worldRoot(TemporaryRoot& temporary, const char* const (&lines)[N]) {
     std::string& root = temporary.path;
     if (!root.empty()) return root;
     char pattern[] = "/tmp/yomogi-bench-solver-XXXXXX";
@@ -51,8 +65,18 @@ std::string crateWorldRoot() {
     std::ofstream(dir / "name.txt") << "HALL\nROOM\n";
     std::ofstream(dir / "screen.txt") << "0\n";
     std::ofstream map(dir / "map.txt");
-    for (const char* line : kCrateWorld) map << line << "\n";
+    for (const char* line : lines) map << line << "\n";
     return root;
+}
+
+std::string crateWorldRoot() {
+    static TemporaryRoot temporary;
+    return worldRoot(temporary, kCrateWorld);
+}
+
+std::string deepWorldRoot() {
+    static TemporaryRoot temporary;
+    return worldRoot(temporary, kDeepWorld);
 }
 
 bool enter(const solver::WorldSource& source, int room, const solver::InputModel& model, solver::RoomEntry& entry) {
@@ -78,6 +102,24 @@ void BM_SearchTenCrates(benchmark::State& state) {
     state.counters["states"] = states;
 }
 BENCHMARK(BM_SearchTenCrates)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The proof of a deep room (par 8), to the first goal.
+void BM_ProveDeepRoom(benchmark::State& state) {
+    solver::InputModel model;
+    solver::RoomEntry entry;
+    if (!enter({deepWorldRoot(), 0, ""}, 1, model, entry)) return state.SkipWithError("the room cannot be entered");
+    uint64_t frames = 0;
+    for (auto _ : state) {
+        solver::RoomSearch search(model, entry.state);
+        std::string fault;
+        search.run(true, fault);
+        frames += search.frames();
+        state.counters["par"] = search.par();
+        state.counters["states"] = search.states();
+    }
+    state.counters["frame_steps"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ProveDeepRoom)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // The proof of a shipped room: from its entry to the complete layer of its first goal.
 void BM_ProveWorld0Room(benchmark::State& state) {
