@@ -13,8 +13,8 @@ HALL = [
 "# . t . . . . . . t . # ",
 "# . . . . . . . . . . # ",
 "# . . . . . . . . . . # ",
-"# . . . . . . . . . . # ",
-"# s 1 . 2 . . . # # # # ",
+"# . . . . . . . 4 . 5 # ",
+"# s 1 . 2 . 3 . # # # # ",
 "# # % # # # % # # % # # ",
 ]
 
@@ -31,8 +31,9 @@ ROOM1 = [
 "# # # # # # # # ",
 ]
 
-# Room 2: sticky blocks with a crate and a still block. The crate must come down onto the goal's
-# side while the two sticky blocks still fall free; pairing them too early walls the way shut.
+# Room 2: sticky blocks with a crate and a still block. The goal hangs over two empty cells that a
+# sticky block and then the crate must fill; let the two sticky blocks meet anywhere else first
+# and they freeze there for good.
 ROOM2 = [
 "# # # # # # # # ",
 "# c # . . # . # ",
@@ -44,13 +45,56 @@ ROOM2 = [
 "# # # # # # # # ",
 ]
 
+# Room 3: a sticky block, a still block and a still hazard. The sticky block, with no partner here,
+# falls like a crate: it must be steered past the hazard into the cell under the goal, the only
+# floor from which the goal can be entered.
+ROOM3 = [
+"# # # # # # # # ",
+"# # . . # # # # ",
+"# . G0# # . # # ",
+"# # . . . . . # ",
+"# . # . o . . # ",
+"# # . # x # s # ",
+"# # # # k . . # ",
+"# # # # # # # # ",
+]
+
+# Room 4: a falling hazard held up by a crate, a spike block and two sticky blocks. The hazard
+# must be kept off the player's path while the sticky pair is built into a step to the goal.
+ROOM4 = [
+"# # # # # # # # ",
+"# # . # . ^3. # ",
+"# . . . . G2# # ",
+"# . # c k # # # ",
+"# k # # f # # # ",
+"# . s . # # # # ",
+"# # # . # . # # ",
+"# # # # # # # # ",
+]
+
+# Room 5: everything at once: a crate, a heavy weight, a falling hazard and two sticky blocks in
+# one winding room. Nine turns, each needed; most ways the blocks can settle close the room.
+ROOM5 = [
+"# # # # # # # # ",
+"# # . . . G3. # ",
+"# # . # # . c # ",
+"# # . # . k . # ",
+"# . # f . . w # ",
+"# # s . # # k # ",
+"# # # . # . # # ",
+"# # # # # # # # ",
+]
+
 WORLD = dict(
     hall=dict(x=0, y=0, rows=HALL),
     rooms=[
         dict(x=14, y=2, rows=ROOM1),
         dict(x=24, y=2, rows=ROOM2),
+        dict(x=34, y=2, rows=ROOM3),
+        dict(x=44, y=2, rows=ROOM4),
+        dict(x=54, y=2, rows=ROOM5),
     ],
-    names=['てんしゅかく', 'くっつくはこ', 'はことねばり'],
-    pars=[4, 6],
-    screen='1\n640 0\n640 480\n560 0\n0 0\n480 120\n',
+    names=['てんしゅかく', 'くっつくはこ', 'はことねばり', 'ねばりとわな', 'とげのしたで', 'さいごのてっぺん'],
+    pars=[4, 6, 6, 8, 9],
+    screen='1\n400 40\n640 480\n480 40\n0 0\n480 120\n',
 )
