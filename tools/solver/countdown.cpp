@@ -4,6 +4,7 @@
 // counts, costs nothing either); after a turn the player may move at once.
 #include "countdown.h"
 
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <vector>
@@ -17,7 +18,9 @@ namespace solver {
 namespace {
 
 constexpr int kCountdown = 30;  // frames the start cell counts down
-constexpr int kStateLimit = 3000000;
+// The search takes the states in order of their cost, so when it stops at this many states every
+// way of spending fewer frames than the cost it had reached has been tried; that much it reports.
+constexpr int kStateLimit = 250000;
 constexpr int kAfterGoal = 90;  // frames watched after the goal for the panel closing by itself
 
 // A walking action of the input model, or a turn pressed with its whole animation; the frames
@@ -67,6 +70,7 @@ CountdownResult searchCountdown(const FullState& entry, const InputModel& model)
         if (done[static_cast<size_t>(q)]) continue;
         done[static_cast<size_t>(q)] = 1;
         if (cost[static_cast<size_t>(q)] >= goalCost) break;
+        result.framesSearched = std::max(result.framesSearched, cost[static_cast<size_t>(q)] - 1);
         codec.restore(table.key(q), 0);
         const bool standing = playerStanding();
         for (int a = 0; a < kActions; ++a) {
@@ -106,6 +110,8 @@ CountdownResult searchCountdown(const FullState& entry, const InputModel& model)
         }
     }
     result.states = table.size();
+    result.whole = queue.empty() || table.size() < kStateLimit;
+    if (result.whole) result.framesSearched = kCountdown;
     if (goalFrom < 0) return result;
 
     // Played again in full, the countdown and the panels included.

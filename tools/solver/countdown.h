@@ -15,6 +15,8 @@ struct CountdownResult {
     bool goalInTime = false;  // the goal can take the player while the start cell still counts
     bool panelLost = false;   // and the CLEAR panel then closes by itself
     int framesOffStart = 0;   // frames from stepping off the start cell to the goal
+    bool whole = false;      // every way within the countdown was tried
+    int framesSearched = 0;  // else: every way of spending this many frames off the cell or fewer
     int states = 0;
     double seconds = 0;
 };

@@ -128,8 +128,11 @@ int startCellCounter() {
 }
 
 bool playerInsideStartCell() {
-    for (const Cell& c : currentRoomRef().cells)
-        if (c.procedure == startCell && playerInsideCell(c)) return true;
+    // The start cell holds its count only while the room stands as it was drawn; turned, it
+    // counts down with the player inside it too.
+    const Room& room = currentRoomRef();
+    for (const Cell& c : room.cells)
+        if (c.procedure == startCell && room.orientation == c.param && playerInsideCell(c)) return true;
     return false;
 }
 
