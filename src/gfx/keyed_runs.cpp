@@ -92,20 +92,30 @@ KeyedRuns findKeyedRuns(const Surface& picture, uint32_t keyPixel) {
     return runs;
 }
 
+// Calls copy(destination row, source row, first, end, offset) for each run of the picture's
+// non-key pixels that lands inside the destination, row by row.
+template <typename Copy>
+static void forEachLandingRun(Surface* dst, int x, int y, int w, int h, const Surface& picture, const KeyedRuns& runs,
+                       int sx, int sy, Copy copy) {
+    if (!usable(dst, w, h, picture) || !runsFit(picture, runs) || !withinReach({x, y, w, h, sx, sy})) return;
+    const Clip c = clipCopy(*dst, x, y, w, h, picture, sx, sy);
+    if (c.empty()) return;
+    const int64_t offset = int64_t{x} - sx;
+    for (int64_t j = c.rowLo; j < c.rowHi; ++j)
+        rowRuns(runs, sy + j, offset, x + c.colLo, x + c.colHi,
+                [&](int64_t first, int64_t end) { copy(int64_t{y} + j, sy + j, first, end, offset); });
+}
+
 void copyKeyedRuns(Surface* dst, int x, int y, int w, int h, const Surface& picture, const KeyedRuns& runs,
                    int sx, int sy) {
     if (dst == &picture) {  // within one surface: the keyed copy reads the picture as it was
         transparentBlit(dst, x, y, w, h, &picture, sx, sy, w, h, pixelToColour(runs.keyPixel));
         return;
     }
-    if (!usable(dst, w, h, picture) || !runsFit(picture, runs) || !withinReach({x, y, w, h, sx, sy})) return;
-    const Clip c = clipCopy(*dst, x, y, w, h, picture, sx, sy);
-    if (c.empty()) return;
-    const int64_t offset = int64_t{x} - sx;
-    for (int64_t j = c.rowLo; j < c.rowHi; ++j) {
-        rowRuns(runs, sy + j, offset, x + c.colLo, x + c.colHi,
-                [&](int64_t first, int64_t end) { copyPixels(*dst, y + j, picture, sy + j, first, end, offset); });
-    }
+    forEachLandingRun(dst, x, y, w, h, picture, runs, sx, sy,
+                      [&](int64_t row, int64_t from, int64_t first, int64_t end, int64_t offset) {
+                          copyPixels(*dst, row, picture, from, first, end, offset);
+                      });
 }
 
 void CoverMask::reset(int width, int height) {
@@ -187,17 +197,13 @@ void copyKeyedRunsUncovered(Surface* dst, int x, int y, int w, int h, const Surf
         copyKeyedRuns(dst, x, y, w, h, picture, runs, sx, sy);
         return;
     }
-    if (!usable(dst, w, h, picture) || !runsFit(picture, runs) || !withinReach({x, y, w, h, sx, sy})) return;
-    const Clip c = clipCopy(*dst, x, y, w, h, picture, sx, sy);
-    if (c.empty()) return;
-    const int64_t offset = int64_t{x} - sx;
-    for (int64_t j = c.rowLo; j < c.rowHi; ++j) {
-        const int64_t row = int64_t{y} + j;
-        rowRuns(runs, sy + j, offset, x + c.colLo, x + c.colHi, [&](int64_t first, int64_t end) {
-            mask.forEachUncovered(static_cast<int>(row), static_cast<int>(first), static_cast<int>(end),
-                                  [&](int from, int stop) { copyPixels(*dst, row, picture, sy + j, from, stop, offset); });
-        });
-    }
+    forEachLandingRun(dst, x, y, w, h, picture, runs, sx, sy,
+                      [&](int64_t row, int64_t from, int64_t first, int64_t end, int64_t offset) {
+                          mask.forEachUncovered(static_cast<int>(row), static_cast<int>(first), static_cast<int>(end),
+                                                [&](int start, int stop) {
+                                                    copyPixels(*dst, row, picture, from, start, stop, offset);
+                                                });
+                      });
 }
 
 namespace {
