@@ -45,18 +45,20 @@ ROOM2 = [
 "# # # # # # # # ",
 ]
 
-# Room 3: a sticky block, a still block and a still hazard. The sticky block, with no partner here,
-# falls like a crate: it must be steered into the cell under the goal, the only floor from which
-# the goal can be entered. (Known fault: the solver finds the still block and the still hazard
-# decoration here, par 6 without either; the room wants a redesign.)
+# Room 3: two sticky blocks, a still block standing on a still hazard. The goal can be entered
+# only from a block in the cell under it, and the sticky block under the start cell is the one that
+# can be brought there: the turns carry it round the still block and the hazard (deadly to walk
+# into) while the other is sent up into the far corner. Let the two meet on the way and both
+# freeze short of the goal; most of the first two turns' outcomes end so. Without the hazard the
+# room cannot be cleared; without the still block or either sticky block it takes four turns.
 ROOM3 = [
 "# # # # # # # # ",
-"# # . . # # # # ",
-"# . G0# # . # # ",
-"# # . . . . . # ",
+"# . . # # # # # ",
+"# # G # # . # # ",
+"# # . . k . . # ",
 "# . # . o . . # ",
-"# # . # x # s # ",
-"# # # # k . . # ",
+"# # . . x # s # ",
+"# # # # . . k # ",
 "# # # # # # # # ",
 ]
 
