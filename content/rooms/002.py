@@ -79,11 +79,14 @@ LIFT_SPIKES = [
 ]
 
 # Room 5: everything the world taught: room 4's spikes and lift, and a spring in the upper
-# corridor that falls wherever the room's bottom is and throws the player back up.
+# corridor that falls wherever the room's bottom is and throws the player back up. The spring
+# stands between the lift and the shaft, and in the one-cell corridor the two can never pass
+# each other, so their order decides the way: a careless start can leave the room closed for
+# good two turns in, and only R opens it again.
 ALL = [
     "# # # # # # # # # # ",
     "# # # # # # # # # # ",
-    "# # . . . L p . G # ",
+    "# # . . . p L . G # ",
     "# # . # # # # # # # ",
     "# # . # # # # # # # ",
     "# . . . . # # # # # ",
@@ -98,7 +101,7 @@ PLAN = [('のぼるリフト', 2, 14, 1, LIFT),
         ('はねるバネ', 3, 26, 1, SPRING),
         ('とげのむき', 4, 38, 1, SPIKES),
         ('リフトとトゲ', 8, 50, 1, LIFT_SPIKES),
-        ('からくりのおく', 12, 62, 1, ALL)]
+        ('からくりのおく', 14, 62, 1, ALL)]
 ROOMS = [dict(x=x, y=y, rows=rows) for name, par, x, y, rows in PLAN]
 # A door is drawn only for a room that exists.
 HALL = [''.join('. ' if row[i].isdigit() and int(row[i]) > len(ROOMS) else row[i:i + 2]
