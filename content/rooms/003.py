@@ -57,8 +57,26 @@ ROOM2 = plain(
     '########',
 )
 
+# 3: as the room is found, the ghost block lies in the pit under the corridor and holds the crate
+# up in the way: the crate cannot sink past it, but the player can. Standing in the pit with the
+# ghost block while the room turns lets the crate slide by to the far end: four turns. Without the
+# ghost block the crate fills the pit and two turns do; without the crate, two as well.
+ROOM3 = plain(
+    '##########',
+    '##########',
+    '########.#',
+    '########.#',
+    '########.#',
+    '###h####.#',
+    '#s.c....G#',
+    '###.######',
+    '##########',
+    '##########',
+)
+
 ROOMS = [dict(x=14, y=2, rows=ROOM1, view=2),
-         dict(x=24, y=2, rows=ROOM2, view=3)]
+         dict(x=24, y=2, rows=ROOM2, view=3),
+         dict(x=34, y=1, rows=ROOM3, view=2)]
 
 
 def doors_up_to(rows, last):
@@ -70,7 +88,7 @@ def doors_up_to(rows, last):
 WORLD = dict(
     hall=dict(x=0, y=0, rows=doors_up_to(HALL, len(ROOMS))),
     rooms=ROOMS,
-    names=['にしのすいろ', 'みずのはしら', 'かぜのやじるし'],
-    pars=[2, 3],
+    names=['にしのすいろ', 'みずのはしら', 'かぜのやじるし', 'あなのゆうれい'],
+    pars=[2, 3, 4],
     screen='1\n160 20\n640 480\n80 60\n0 0\n200 110\n',
 )
