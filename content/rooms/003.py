@@ -74,9 +74,28 @@ ROOM3 = plain(
     '##########',
 )
 
+# 4: two drops of water and one arrow in a spiral of one-cell passages, drawn as the player sees it
+# when the goal stands upright. The wind at the top of the right-hand shaft holds the player up;
+# only the drop that falls down the shaft with him pulls him through (without the arrow the par is
+# 3). The other drop, carried round to the foot of the last passage, is the step he swims up into
+# the goal's corridor (without it the par is 7). The bottom-right corner of the outer wall is a
+# drain: turn the room back the wrong way and the first drop pours out, and the goal is lost.
+ROOM4 = plain(
+    '#########',
+    '#Gl.#..u#',
+    '###.#.#.#',
+    '#...#.#l#',
+    '#.###.#.#',
+    '#.#..s#.#',
+    '#.#####.#',
+    '#........',
+    '########.',
+)
+
 ROOMS = [dict(x=14, y=2, rows=ROOM1, view=2),
          dict(x=24, y=2, rows=ROOM2, view=3),
-         dict(x=34, y=1, rows=ROOM3, view=2)]
+         dict(x=34, y=1, rows=ROOM3, view=2),
+         dict(x=46, y=2, rows=ROOM4, view=1)]
 
 
 def doors_up_to(rows, last):
@@ -88,7 +107,7 @@ def doors_up_to(rows, last):
 WORLD = dict(
     hall=dict(x=0, y=0, rows=doors_up_to(HALL, len(ROOMS))),
     rooms=ROOMS,
-    names=['にしのすいろ', 'みずのはしら', 'かぜのやじるし', 'あなのゆうれい'],
-    pars=[2, 3, 4],
+    names=['にしのすいろ', 'みずのはしら', 'かぜのやじるし', 'あなのゆうれい', 'うずまきすいろ'],
+    pars=[2, 3, 4, 5],
     screen='1\n160 20\n640 480\n80 60\n0 0\n200 110\n',
 )
