@@ -68,20 +68,22 @@ R3 = dict(x=38, y=1, rows=[
 "# # # # # # # # # # ",
 ])
 
-# Room 4: room 2's situation mirrored, with a still block beside the crate. The still block does
-# not fall and holds the crate, so the one turn that dropped the crate beside the ledge in room 2
-# leaves it stuck here; the crate has to be carried round the room by turning it the long way.
-# Without the crate the still block is the step (par 1), without the still block the crate falls
-# as in room 2 (par 1): each is there for the other.
+# Room 4: a crate on a still block, and a goal that stands upright after one anticlockwise turn.
+# That turn is the tempting one, and it drops the crate off the still block down to the floor,
+# far below the goal. The still block does not fall and holds the crate as long as the crate lies
+# on it; three clockwise turns carry the pair round so that the crate comes to rest on a pillar in
+# the middle, the stepping stone on the way to the goal. Four in five of the ways the crate can
+# come to rest leave the room closed until R. Without the crate or without the still block the
+# room cannot be cleared.
 R4 = dict(x=50, y=1, rows=[
 "# # # # # # # # # # ",
+"# . . . . # # . . # ",
+"# . . . . # . . . # ",
 "# . . . . . . . . # ",
-"# . . . . . . # . # ",
-"# . . . . . . . . # ",
-"# . . t . . . . . # ",
-"# . . . . . . S . # ",
+"# . . t . . . # . # ",
+"# . . # . . . S # # ",
 "# . . . . . . c o # ",
-"# . . . . . G1# # # ",
+"# . # . . # G3# # # ",
 "# . . . . . . . . # ",
 "# # # # # # # # # # ",
 ])
