@@ -92,10 +92,26 @@ ROOM4 = plain(
     '########.',
 )
 
+# 5: the goal hangs over a shaft two cells deep, so the player can stand in it only on the crate,
+# and the crate rests that high only on the ghost block under it. In the one-wide corridor the two
+# can never pass each other: the ghost block must reach the shaft first and the crate after it,
+# and nine turns carry them round the room in that order. Without either block there is no way in.
+ROOM5 = plain(
+    '########',
+    '#......#',
+    '#.####G#',
+    '#.####.#',
+    '#.####.#',
+    '#.######',
+    '#.h.c.s#',
+    '########',
+)
+
 ROOMS = [dict(x=14, y=2, rows=ROOM1, view=2),
          dict(x=24, y=2, rows=ROOM2, view=3),
          dict(x=34, y=1, rows=ROOM3, view=2),
-         dict(x=46, y=2, rows=ROOM4, view=1)]
+         dict(x=46, y=2, rows=ROOM4, view=1),
+         dict(x=57, y=2, rows=ROOM5, view=3)]
 
 
 def doors_up_to(rows, last):
@@ -107,7 +123,7 @@ def doors_up_to(rows, last):
 WORLD = dict(
     hall=dict(x=0, y=0, rows=doors_up_to(HALL, len(ROOMS))),
     rooms=ROOMS,
-    names=['にしのすいろ', 'みずのはしら', 'かぜのやじるし', 'あなのゆうれい', 'うずまきすいろ'],
-    pars=[2, 3, 4, 5],
+    names=['にしのすいろ', 'みずのはしら', 'かぜのやじるし', 'あなのゆうれい', 'うずまきすいろ', 'さきにゆうれい'],
+    pars=[2, 3, 4, 5, 9],
     screen='1\n160 20\n640 480\n80 60\n0 0\n200 110\n',
 )
