@@ -92,18 +92,21 @@ ROOM4 = plain(
     '########.',
 )
 
-# 5: the goal hangs over a shaft two cells deep, so the player can stand in it only on the crate,
-# and the crate rests that high only on the ghost block under it. In the one-wide corridor the two
-# can never pass each other: the ghost block must reach the shaft first and the crate after it,
-# and nine turns carry them round the room in that order. Without either block there is no way in.
+# 5: a crate and a ghost block in the left-hand shaft above the goal and an arrow at the foot of
+# the right-hand one, drawn with the goal upright. The wind blows the player back up the right-hand
+# shaft, so the way down is the left one; but the ghost block drops into the goal first and holds
+# the crate up in the shaft, in his way. He sends the ghost block off along the bottom passage,
+# lets the crate drop into the goal and sends it after, then drops down the empty shaft: six turns.
+# Without the ghost block four do, without the crate or the arrow two. The bottom row and the
+# right-hand column are walls only, to make the room as big as the first two.
 ROOM5 = plain(
     '########',
-    '#......#',
-    '#.####G#',
-    '#.####.#',
-    '#.####.#',
-    '#.######',
-    '#.h.c.s#',
+    '#...s.##',
+    '#c###.##',
+    '#h###.##',
+    '#.###u##',
+    '#G....##',
+    '########',
     '########',
 )
 
@@ -111,7 +114,7 @@ ROOMS = [dict(x=14, y=2, rows=ROOM1, view=2),
          dict(x=24, y=2, rows=ROOM2, view=3),
          dict(x=34, y=1, rows=ROOM3, view=2),
          dict(x=46, y=2, rows=ROOM4, view=1),
-         dict(x=57, y=2, rows=ROOM5, view=3)]
+         dict(x=57, y=2, rows=ROOM5, view=2)]
 
 
 def doors_up_to(rows, last):
@@ -123,7 +126,7 @@ def doors_up_to(rows, last):
 WORLD = dict(
     hall=dict(x=0, y=0, rows=doors_up_to(HALL, len(ROOMS))),
     rooms=ROOMS,
-    names=['にしのすいろ', 'みずのはしら', 'かぜのやじるし', 'あなのゆうれい', 'うずまきすいろ', 'さきにゆうれい'],
-    pars=[2, 3, 4, 5, 9],
+    names=['にしのすいろ', 'みずのはしら', 'かぜのやじるし', 'あなのゆうれい', 'うずまきすいろ', 'かぜとゆうれい'],
+    pars=[2, 3, 4, 5, 6],
     screen='1\n160 20\n640 480\n80 60\n0 0\n200 110\n',
 )
